@@ -1,0 +1,127 @@
+// The one interface between the magnifier's logic and the system.
+//
+// The logic (core/, window/, commands/, export/) calls only these functions.
+// platform/win32/ implements them for the product on top of Win32; platform/fake/
+// implements them for the native tests with simulated screen, windows and files.
+// Handles cross the seam as opaque pointer-sized values (0 = none), pictures as
+// plain pixel buffers where the logic needs pixels. Strings are UTF-8; the Win32
+// side converts at the boundary.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/tipi.h"
+
+namespace plat {
+
+using Handle = std::uintptr_t;
+
+// ---- Window elements -------------------------------------------------------
+// The logic owns every element's state (see core/elementi.h) and pushes each
+// change here; the platform only realises it on screen.
+enum class Elem : int {
+    picZoomed,
+    picLabel,
+    imgWorkIcon,
+    imgClose,
+    lblBackColor,
+    lblInfo,
+    piclock,
+    shpRect,
+    picLogo,
+    count
+};
+
+void elemento_posiziona(Elem e, int left, int top, int width, int height);
+void elemento_visibile(Elem e, bool visibile);
+void elemento_abilitato(Elem e, bool abilitato);
+void elemento_testo(Elem e, const std::string& testo);      // lblInfo caption
+void elemento_colore(Elem e, Colore colore);                // lblBackColor background
+void elemento_icona(Elem e, int risorsa);                   // 0 = none; icons 201-203, 1000+ = 16x16 stores
+void elemento_tooltip(Elem e, const std::string& testo);
+void elemento_cursore(Elem e, int risorsa);                 // 0 = default pointer; 101-103
+
+// ---- Main window -------------------------------------------------------------
+// Outer rectangle in screen pixels. finestra_dimensiona() that really changes the
+// size runs frmZoom.Form_Resize() before it returns (nested), as the Win32 window
+// does through WM_SIZE; setting the size the window already has does nothing.
+struct Rettangolo {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+Rettangolo finestra_rettangolo();
+void finestra_sposta(int left, int top);
+void finestra_dimensiona(int width, int height);
+int finestra_client_larghezza();   // client area in pixels
+int finestra_client_altezza();
+void finestra_mostra(bool visibile);
+void finestra_abilita(bool abilitata);
+void finestra_primo_piano(bool attiva);   // SetWindowPos HWND_TOPMOST / HWND_NOTOPMOST, flags 3
+Handle finestra_handle();
+
+// ---- Timer ----------------------------------------------------------------
+void timer_imposta(bool abilitato, int intervallo_ms);
+
+// ---- Screen, keys, pointer ------------------------------------------------
+struct Metriche {
+    int larghezza_px = 0, altezza_px = 0;
+    int dpi_x = 96, dpi_y = 96;
+};
+Metriche schermo_metriche();
+bool GetCursorPos(Punto& p);
+int16_t GetAsyncKeyState(int vk);
+
+// ---- GDI, mirrored one to one ------------------------------------------------
+Handle GetDC_schermo();                  // GetDC(NULL)
+void ReleaseDC_schermo(Handle dc);
+Handle picture_dc();                     // the persistent bitmap's memory DC of picZoomed
+void picture_pulisci();                  // Cls: fill with the background colour (white)
+void picture_ridisegna();                // show what was drawn into the bitmap
+Colore picture_punto(int x, int y);      // Point: colour of the displayed picture
+bool StretchBlt(Handle dst, int x, int y, int w, int h, Handle src, int sx, int sy, int sw,
+                int sh, uint32_t rop);
+Colore GetPixel(Handle dc, int x, int y);
+bool SetPixelV(Handle dc, int x, int y, Colore c);
+Handle CreateCompatibleDC(Handle dc);
+Handle CreateCompatibleBitmap(Handle dc, int w, int h);
+Handle SelectObject(Handle dc, Handle obj);
+Handle CreatePatternBrush(Handle bitmap);
+bool PatBlt(Handle dc, int x, int y, int w, int h, uint32_t rop);
+bool DeleteDC(Handle dc);
+bool DeleteObject(Handle obj);
+
+struct InfoCursore {           // CURSORINFO; cbSize is the caller's (20 on 32-bit)
+    uint32_t cbSize = 0;
+    uint32_t flags = 0;
+    Handle hCursor = 0;
+    Punto ptScreenPos;
+};
+struct InfoIcona {             // ICONINFO
+    bool fIcon = false;
+    uint32_t xHotspot = 0, yHotspot = 0;
+    Handle hbmMask = 0, hbmColor = 0;
+};
+Handle GetCursor();
+bool GetCursorInfo(InfoCursore& ci);
+bool GetIconInfo(Handle icona, InfoIcona& ii);
+bool DrawIconEx(Handle dc, int x, int y, Handle icona, int w, int h, unsigned passo, Handle pennello,
+                uint32_t flags);
+
+// ---- Messages, pumping, time -------------------------------------------------
+void messaggio_informazione(const std::string& testo, const std::string& titolo);  // MB_ICONINFORMATION
+void messaggio_errore(const std::string& testo, const std::string& titolo);        // MB_ICONSTOP
+void elabora_messaggi();       // handle everything queued, then return (DoEvents)
+bool input_in_attesa();        // cheap test before elabora_messaggi()
+void Sleep(unsigned ms);
+
+// ---- Program, files, system ---------------------------------------------------
+bool istanza_precedente();         // another instance of this program runs for this user
+std::string cartella_programma();  // as the system reports it (may lack the trailing backslash)
+bool attributi_file(const std::string& percorso, uint32_t& attributi);  // GetFileAttributes
+bool suona_risorsa(int numero);    // SOUND resource through sndPlaySound, flags 7
+std::string GetTempPath(unsigned dimensione_buffer, unsigned& lunghezza_richiesta);
+bool GetVersionEx(uint32_t& maggiore, uint32_t& minore);
+void termina_programma();          // unload the window and end the process
+
+}  // namespace plat
