@@ -8,6 +8,7 @@
 // side converts at the boundary.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -123,5 +124,85 @@ bool suona_risorsa(int numero);    // SOUND resource through sndPlaySound, flags
 std::string GetTempPath(unsigned dimensione_buffer, unsigned& lunghezza_richiesta);
 bool GetVersionEx(uint32_t& maggiore, uint32_t& minore);
 void termina_programma();          // unload the window and end the process
+
+// ---- Image export ------------------------------------------------------------
+// Used by export/ only. Paths and texts are UTF-8; the Win32 side hands paths to
+// the wide-character API so that any name the user types is kept.
+struct Immagine {                // pixels 0x00BBGGRR, row by row from the top
+    int32_t larghezza = 0, altezza = 0;
+    std::vector<uint32_t> pixel;
+};
+bool picture_copia_pixel(Immagine& copia);   // the persistent bitmap of picZoomed, as it is now
+
+// Clipboard. Each call opens and closes the clipboard; a clipboard held open by
+// another program is retried briefly, then the call fails.
+bool appunti_svuota();            // EmptyClipboard
+bool appunti_metti_picture();     // the persistent bitmap of picZoomed, as CF_BITMAP
+Handle appunti_leggi_bitmap();    // CF_BITMAP read back; 0 = none. Only tested, never used after.
+
+// File dialogs: the OPENFILENAME record as data. Strings may hold NULs (the filter).
+struct DialogoFile {
+    uint32_t lStructSize = 0;    // 76: the record's original form; the Win32 side maps it
+    Handle hwndOwner = 0;
+    Handle hInstance = 0;
+    std::string lpstrFilter;
+    int32_t nFilterIndex = 0;
+    std::string lpstrFile;       // the buffer's whole content, nMaxFile characters
+    uint32_t nMaxFile = 0;
+    std::string lpstrFileTitle;
+    uint32_t nMaxFileTitle = 0;
+    std::string lpstrInitialDir;
+    std::string lpstrTitle;
+    uint32_t Flags = 0;
+    std::string lpstrDefExt;
+};
+int32_t GetSaveFileName(DialogoFile& ofn);   // lpstrFile/lpstrFileTitle come back as buffers
+int32_t GetOpenFileName(DialogoFile& ofn);
+Handle istanza_modulo();
+
+// Libraries bound at run time.
+Handle LoadLibrary(const std::string& nome);
+bool GetProcAddress(Handle libreria, const std::string& funzione);  // true = found
+void FreeLibrary(Handle libreria);
+
+// GDI+ flat API, one call each. Statuses are GDI+'s (0 = Ok). When the library
+// cannot be loaded the call returns GDIP_ASSENTE.
+constexpr uint32_t GDIP_ASSENTE = 0xFFFFFFFFu;
+struct ParametroEncoder {        // one entry of EncoderParameters
+    std::string guid;            // "{...}", turned into a GUID with CLSIDFromString
+    uint32_t NumberOfValues = 0;
+    uint32_t Type = 0;           // 4 = EncoderParameterValueTypeLong
+    uint32_t valore = 0;
+};
+uint32_t GdiplusStartup(Handle& token);                       // version 1, other fields zero
+uint32_t GdipCreateBitmapFromImmagine(const Immagine& img, Handle& bitmap);  // via an HBITMAP, palette 0
+uint32_t GdipSaveImageToFile(Handle bitmap, const std::string& percorso, const std::string& encoder,
+                             const std::vector<ParametroEncoder>& parametri);
+uint32_t GdipDisposeImage(Handle bitmap);
+void GdiplusShutdown(Handle token);
+
+// Files, raw bytes.
+Handle file_apri_scrittura(const std::string& percorso);     // created or truncated; 0 = failure
+bool file_scrivi(Handle file, const void* dati, size_t n);
+bool file_chiudi(Handle file);
+bool file_leggi(const std::string& percorso, std::vector<uint8_t>& dati);
+bool file_sostituisci(const std::string& da, const std::string& a);  // rename, replacing a
+bool file_elimina(const std::string& percorso);
+
+// Registry, mirrored one to one (ANSI names; data as raw bytes).
+constexpr Handle HKEY_LOCAL_MACHINE_ = 0x80000002u;
+long RegOpenKeyEx(Handle radice, const std::string& sottochiave, uint32_t opzioni, uint32_t accesso,
+                  Handle& chiave);
+// dati == nullptr asks for the size only; dimensione is in and out (bytes).
+long RegQueryValueEx(Handle chiave, const std::string& nome, uint32_t* tipo, uint8_t* dati,
+                     uint32_t& dimensione);
+long RegCloseKey(Handle chiave);
+std::string testo_da_ansi(const std::string& byte_ansi);       // system ANSI code page -> UTF-8
+
+// Shell.
+Handle GetDesktopWindow();
+intptr_t ShellExecute(Handle owner, const std::string& verbo, const std::string& file,
+                      const std::string& parametri, const std::string& cartella, int modo);
+// ---- end of Image export ------------------------------------------------------
 
 }  // namespace plat
