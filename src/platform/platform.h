@@ -205,4 +205,75 @@ intptr_t ShellExecute(Handle owner, const std::string& verbo, const std::string&
                       const std::string& parametri, const std::string& cartella, int modo);
 // ---- end of Image export ------------------------------------------------------
 
+// ---- Commands ----------------------------------------------------------------
+// Used by commands/ and by the settings of core/.
+
+// Popup menu. The logic hands over the tree as it is to be shown (hidden items
+// already left out); the platform shows it at the pointer and returns the id of
+// the chosen item, 0 when the menu was dismissed. The caller runs the chosen
+// handler before its own popup call returns.
+struct VocePopup {
+    int id = 0;                         // 0 for separators and submenus
+    std::string testo;
+    bool spuntata = false;
+    bool abilitata = true;
+    bool separatore = false;
+    bool predefinita = false;           // drawn in bold
+    std::vector<VocePopup> sottovoci;   // not empty: a submenu
+};
+// dal_tray: opened from the notification icon, so the window is brought to the
+// foreground first and the menu closes on a click elsewhere.
+int menu_popup(const std::vector<VocePopup>& voci, bool dal_tray);
+
+// Notification-area icon: Shell_NotifyIconA with the NOTIFYICONDATA record as data.
+constexpr uint32_t NIM_ADD_ = 0;
+constexpr uint32_t NIM_DELETE_ = 2;
+struct DatiNotifica {
+    uint32_t cbSize = 0;        // 88, the record's ANSI form; the Win32 side uses its own V1 size
+    Handle hWnd = 0;
+    uint32_t uID = 0;
+    uint32_t uFlags = 0;
+    uint32_t uCallbackMessage = 0;
+    int hIcon = 0;              // icon resource number
+    std::string szTip;          // at most 63 bytes; the field is padded by the platform
+};
+bool notifica_icona(uint32_t messaggio, const DatiNotifica& dati);
+
+// Dragging the window: ReleaseCapture, then WM_NCLBUTTONDOWN/HTCAPTION sent to the
+// main window; returns when the system's move loop ends (button released).
+constexpr uint32_t WM_NCLBUTTONDOWN_ = 0x00A1;
+constexpr uintptr_t HTCAPTION_ = 2;
+void ReleaseCapture();
+intptr_t invia_messaggio(Handle finestra, uint32_t messaggio, uintptr_t wParam, intptr_t lParam);
+
+// Profile (INI) files, GetPrivateProfileStringA / WritePrivateProfileStringA.
+// predefinito == nullptr passes no default. Returns the characters copied.
+uint32_t profilo_leggi(const std::string& sezione, const std::string& chiave,
+                       const char* predefinito, std::string& risultato, uint32_t dimensione,
+                       const std::string& file);
+bool profilo_scrivi(const std::string& sezione, const std::string& chiave,
+                    const std::string& valore, const std::string& file);
+
+// HTML Help: HtmlHelpA(finestra, file, comando, dati); 0 = nothing opened.
+constexpr uint32_t HH_DISPLAY_TOPIC_ = 0;
+Handle apri_guida(Handle finestra, const std::string& file, uint32_t comando, uintptr_t dati);
+
+// The program's own version record (file version major.minor, revision).
+bool versione_programma(int& maggiore, int& minore, int& revisione);
+
+}  // namespace plat
+
+// The about box; its logic is commands/about.h.
+struct FrmZoomAbout;
+
+namespace plat {
+// Shows the box modally, owned by the main window; returns when it has been closed.
+// The platform calls box.Form_Load() once the box exists and routes the clicks of
+// its links and button to the box's handlers.
+void about_mostra(FrmZoomAbout& box);
+void about_chiudi();                 // unload the box (from one of its handlers)
+Handle about_handle();
+void about_primo_piano();            // the box topmost, not moved or sized
+// ---- end of Commands -----------------------------------------------------------
+
 }  // namespace plat
