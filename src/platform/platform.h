@@ -277,3 +277,28 @@ void about_primo_piano();            // the box topmost, not moved or sized
 // ---- end of Commands -----------------------------------------------------------
 
 }  // namespace plat
+
+// ---- Window geometry ------------------------------------------------------------
+namespace plat {
+
+// The extended style and the layered attributes of a window, mirrored one to one.
+constexpr int GWL_EXSTYLE_ = -20;
+constexpr int32_t WS_EX_LAYERED_ = 0x80000;
+constexpr uint32_t LWA_ALPHA_ = 2;
+int32_t GetWindowLongA(Handle finestra, int indice);
+int32_t SetWindowLongA(Handle finestra, int indice, int32_t valore);   // returns the old value
+bool SetLayeredWindowAttributes(Handle finestra, Colore chiave, uint8_t alpha, uint32_t flags);
+
+// Text printed on picZoomed's persistent bitmap, in picZoomed's foreground colour
+// over a transparent background. Positions and measures are picture pixels.
+void picture_carattere(const std::string& nome, int punti, bool corsivo);  // Font
+float picture_larghezza_testo(const std::string& testo);                  // TextWidth
+float picture_altezza_testo(const std::string& testo);                    // TextHeight
+void picture_stampa(int x, int y, const std::string& testo);              // Print at x, y
+
+// picLogo: the start-up logo (bitmap resource 2001, 144 x 95) over picZoomed,
+// at left, top in the window's client pixels.
+void logo_mostra(bool visibile, int left, int top);
+
+}  // namespace plat
+// ---- end of Window geometry -------------------------------------------------------
