@@ -21,7 +21,10 @@ struct Elemento {
     int Picture = 0;      // resource number of the icon shown, 0 = none
     int MousePointer = 0; // 0 default, else cursor resource 101-103
 
+    // Setters push only real changes: the tick restates the freeze state on every
+    // pass, and the platform need not redraw what did not change.
     void Move(int l, int t, int w, int h) {
+        if (l == Left && t == Top && w == Width && h == Height) return;
         Left = l;
         Top = t;
         Width = w;
@@ -33,10 +36,12 @@ struct Elemento {
     void setWidth(int v) { Move(Left, Top, v, Height); }
     void setHeight(int v) { Move(Left, Top, Width, v); }
     void setVisible(bool v) {
+        if (v == Visible) return;
         Visible = v;
         plat::elemento_visibile(id, v);
     }
     void setEnabled(bool v) {
+        if (v == Enabled) return;
         Enabled = v;
         plat::elemento_abilitato(id, v);
     }
@@ -46,6 +51,7 @@ struct Elemento {
         plat::elemento_testo(id, s);
     }
     void setToolTip(const std::string& s) {
+        if (s == ToolTipText) return;
         ToolTipText = s;
         plat::elemento_tooltip(id, s);
     }
@@ -55,10 +61,12 @@ struct Elemento {
         plat::elemento_colore(id, c);
     }
     void setPicture(int risorsa) {
+        if (risorsa == Picture) return;
         Picture = risorsa;
         plat::elemento_icona(id, risorsa);
     }
     void setMousePointer(int cursore) {
+        if (cursore == MousePointer) return;
         MousePointer = cursore;
         plat::elemento_cursore(id, cursore);
     }
