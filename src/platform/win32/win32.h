@@ -1,0 +1,35 @@
+// Shared internals of the Win32 platform: the windows, the persistent bitmap and
+// text conversion. Only platform/win32/ includes this (and <windows.h>).
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace w32 {
+
+HINSTANCE istanza();
+HWND finestra();                 // the main window frmZoom
+HWND elemento(plat::Elem e);     // child window of an element; nullptr for drawn elements
+HDC picture_hdc();               // memory DC holding picZoomed's persistent bitmap
+HBITMAP picture_bitmap();        // the DIB section selected into it
+int picture_larghezza();
+int picture_altezza();
+void* picture_bits();            // top-down 32-bit pixels 0x00RRGGBB of the DIB section
+
+// UTF-8 <-> UTF-16 at the seam.
+std::wstring wide(const std::string& s);
+std::string utf8(const std::wstring& s);
+
+// Creates the windows (hidden); called once by WinMain before Form_Load.
+bool crea_finestre();
+
+// Custom messages the main window handles.
+constexpr UINT WM_VITRELO_TIMER = WM_APP + 1;
+
+}  // namespace w32
