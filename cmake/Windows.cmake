@@ -1,0 +1,63 @@
+# MinGW builds: Vitrelo.exe (GUI, static) and win32_tests.exe (console, GoogleTest).
+enable_language(RC)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VITRELO_DIST ${CMAKE_CURRENT_SOURCE_DIR}/dist/win32)
+else()
+    set(VITRELO_DIST ${CMAKE_CURRENT_SOURCE_DIR}/dist/win64)
+endif()
+
+# The platform implementation; main.cpp holds WinMain and stays out of the test program.
+file(GLOB VITRELO_WIN32_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/platform/win32/*.cpp)
+set(VITRELO_WINMAIN ${VITRELO_SRC}/platform/win32/main.cpp)
+list(REMOVE_ITEM VITRELO_WIN32_SOURCES ${VITRELO_WINMAIN})
+
+set(VITRELO_WIN32_LIBS
+    gdiplus comctl32 comdlg32 shell32 winmm ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32)
+set(VITRELO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+include(resources/Risorse.cmake)   # VITRELO_RC: the resource script, its generated files as deps
+# One target owns the generated files, so that two programs never draw them at once.
+add_custom_target(vitrelo_risorse DEPENDS ${VITRELO_RISORSE_FILES})
+
+vitrelo_logic_library(vitrelo_win SOURCES ${VITRELO_WIN32_SOURCES} LINK ${VITRELO_WIN32_LIBS})
+target_compile_definitions(vitrelo_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501
+                                              WINVER=0x0501)
+
+if(EXISTS ${VITRELO_WINMAIN})
+    add_executable(Vitrelo WIN32 ${VITRELO_WINMAIN} ${VITRELO_RC})
+    target_compile_options(Vitrelo PRIVATE ${VITRELO_WARNINGS})
+    target_link_libraries(Vitrelo PRIVATE vitrelo_win)
+    add_dependencies(Vitrelo vitrelo_risorse)
+    target_link_options(Vitrelo PRIVATE ${VITRELO_STATIC_LINK} -mwindows $<$<CONFIG:Release>:-s>)
+    add_custom_command(TARGET Vitrelo POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${VITRELO_DIST}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Vitrelo> ${VITRELO_DIST}/Vitrelo.exe)
+else()
+    message(WARNING "${VITRELO_WINMAIN} does not exist yet: Vitrelo.exe is not built")
+endif()
+
+# GoogleTest from Debian's source package, compiled with this toolchain.
+set(GTEST_SRC /usr/src/googletest/googletest)
+add_library(gtest_mingw STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
+target_include_directories(gtest_mingw SYSTEM PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
+
+file(GLOB VITRELO_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
+if(VITRELO_WIN32_TESTS)
+    add_executable(win32_tests ${VITRELO_WIN32_TESTS} ${VITRELO_RC})
+    target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS})
+    target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    target_link_libraries(win32_tests PRIVATE vitrelo_win gtest_mingw)
+    add_dependencies(win32_tests vitrelo_risorse)
+    target_link_options(win32_tests PRIVATE ${VITRELO_STATIC_LINK})
+endif()
+
+# Small helpers the end-to-end scenarios run under Wine beside the product.
+file(GLOB VITRELO_E2E_TOOLS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/tools/*.cpp)
+foreach(tool_src ${VITRELO_E2E_TOOLS})
+    get_filename_component(tool ${tool_src} NAME_WE)
+    add_executable(${tool} ${tool_src})
+    target_compile_options(${tool} PRIVATE ${VITRELO_WARNINGS})
+    target_link_libraries(${tool} PRIVATE user32 gdi32)
+    target_link_options(${tool} PRIVATE ${VITRELO_STATIC_LINK})
+endforeach()
