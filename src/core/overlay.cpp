@@ -31,8 +31,8 @@ void FrmZoom::disegna_griglia() {
     const int H = picZoomed.Height;
     const int passo = cint(fattore_zoom);
     if (passo > 0) {
-        for (int x = 0; x <= W; x += passo) plat::PatBlt(dc, x, 0, 1, H, PATCOPY);
-        for (int y = 0; y <= H; y += passo) plat::PatBlt(dc, 0, y, W, 1, PATCOPY);
+        for (int x = 0; x <= W; x += passo) plat::PatBlt(dc, x, 0, 1, H, ROP_PATCOPY);
+        for (int y = 0; y <= H; y += passo) plat::PatBlt(dc, 0, y, W, 1, ROP_PATCOPY);
     }
     plat::SelectObject(dc, vecchio);
     plat::DeleteObject(pennello);

@@ -110,7 +110,7 @@ void FrmZoom::aggiorna_zoom() {
                                               larghezza_schermo, altezza_schermo);
             scarto_x = k.scarto_x;
             scarto_y = k.scarto_y;
-            // Inversion draws onto white with SRCINVERT; a plain copy overwrites
+            // Inversion draws onto white with ROP_SRCINVERT; a plain copy overwrites
             // every pixel it reaches, so only the clipped margin needs clearing.
             const bool inverti = menubar.mnuInverti.Checked;
             const plat::Handle schermo = plat::GetDC_schermo();
@@ -118,7 +118,7 @@ void FrmZoom::aggiorna_zoom() {
             if (inverti || k.W < picZoomed.Width || k.H < picZoomed.Height)
                 plat::picture_pulisci();
             plat::StretchBlt(pic, 0, 0, k.W, k.H, schermo, k.srcX, k.srcY, k.srcW, k.srcH,
-                             inverti ? SRCINVERT : SRCCOPY);
+                             inverti ? ROP_SRCINVERT : ROP_SRCCOPY);
             if (colore_attivo) {
                 lblBackColor.setVisible(true);
                 colore_corrente = plat::GetPixel(schermo, c.x, c.y);

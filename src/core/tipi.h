@@ -24,9 +24,9 @@ inline int32_t cint(double v) { return static_cast<int32_t>(std::lrint(v)); }
 inline int16_t cint16(double v) { return static_cast<int16_t>(std::lrint(v)); }
 
 // Raster operations and virtual keys the logic passes to the platform.
-constexpr uint32_t SRCCOPY = 0x00CC0020;
-constexpr uint32_t SRCINVERT = 0x00660046;
-constexpr uint32_t PATCOPY = 0x00F00021;
+constexpr uint32_t ROP_SRCCOPY = 0x00CC0020;
+constexpr uint32_t ROP_SRCINVERT = 0x00660046;
+constexpr uint32_t ROP_PATCOPY = 0x00F00021;
 constexpr int VK_CONTROL_ = 0x11;
 constexpr int VK_SPACE_ = 0x20;
 constexpr int VK_0_ = 0x30;

@@ -49,7 +49,7 @@ TEST_F(Overlay, PennelloGrigliaAScacchiera) {
     ASSERT_NE(p, 0u);
     EXPECT_EQ(fake::stato().oggetti_vivi, 1) << "only the brush outlives the call";
     plat::SelectObject(dc, p);
-    plat::PatBlt(dc, 0, 0, 16, 16, PATCOPY);
+    plat::PatBlt(dc, 0, 0, 16, 16, ROP_PATCOPY);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(fake::picture().at(x, y), (x + y) % 2 ? 0x222222u : 0x111111u);

@@ -204,7 +204,7 @@ bool StretchBlt(Handle dst, int x, int y, int w, int h, Handle src, int sx, int 
             const int py = sy + static_cast<int>(int64_t(j) * sh / h);
             const uint32_t c = s->dentro(px, py) ? s->at(px, py) : 0;
             const uint32_t prima = d->at(x + i, y + j);
-            d->set(x + i, y + j, (rop == SRCINVERT ? (prima ^ c) : c) & 0x00FFFFFF);
+            d->set(x + i, y + j, (rop == ROP_SRCINVERT ? (prima ^ c) : c) & 0x00FFFFFF);
         }
     }
     return true;
@@ -260,7 +260,7 @@ Handle CreatePatternBrush(Handle bitmap) {
 }
 bool PatBlt(Handle dc, int x, int y, int w, int h, uint32_t rop) {
     fake::Immagine* d = fake::superficie(dc);
-    if (!d || rop != PATCOPY) return false;
+    if (!d || rop != ROP_PATCOPY) return false;
     const Handle p = fake::pennello_di(dc);
     auto it = fake::g_oggetti.find(p);
     const fake::Immagine* pat =

@@ -22,6 +22,14 @@ int picture_larghezza();
 int picture_altezza();
 void* picture_bits();            // top-down 32-bit pixels 0x00RRGGBB of the DIB section
 
+// Sizes the persistent bitmap (cleared to white); frees it at the end.
+bool quadro_dimensiona(int w, int h);
+void quadro_libera();
+
+// Icons and cursors of the program's resources, loaded once.
+HICON icona(int risorsa);
+HCURSOR cursore(int risorsa);
+
 // UTF-8 <-> UTF-16 at the seam.
 std::wstring wide(const std::string& s);
 std::string utf8(const std::wstring& s);
