@@ -7,7 +7,6 @@
 #include "core/frmzoom.h"
 #include "platform/win32/win32.h"
 
-#include <commctrl.h>
 
 namespace {
 

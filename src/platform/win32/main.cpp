@@ -3,7 +3,6 @@
 #include "core/frmzoom.h"
 #include "platform/win32/win32.h"
 
-#include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Common controls first, so the visual-styles manifest applies to them.

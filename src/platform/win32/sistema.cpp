@@ -4,8 +4,6 @@
 
 #include "platform/win32/win32.h"
 
-#include <mmsystem.h>
-#include <sddl.h>
 
 namespace plat {
 

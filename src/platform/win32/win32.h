@@ -6,8 +6,27 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Every system header this platform uses comes in here, before the #undefs below.
+#include <commctrl.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <objbase.h>
+#include <sddl.h>
+#include <shellapi.h>
 
 #include <string>
+
+// The seam's functions share names with Win32's A/W macros; the platform calls
+// the explicit A or W functions, so the macros go.
+#undef GetTempPath
+#undef GetVersionEx
+#undef LoadLibrary
+#undef ShellExecute
+#undef RegOpenKeyEx
+#undef RegQueryValueEx
+#undef GetSaveFileName
+#undef GetOpenFileName
+#undef GetCurrentDirectory
 
 #include "platform/platform.h"
 
