@@ -296,9 +296,5 @@ float picture_larghezza_testo(const std::string& testo);                  // Tex
 float picture_altezza_testo(const std::string& testo);                    // TextHeight
 void picture_stampa(int x, int y, const std::string& testo);              // Print at x, y
 
-// picLogo: the start-up logo (bitmap resource 2001, 144 x 95) over picZoomed,
-// at left, top in the window's client pixels.
-void logo_mostra(bool visibile, int left, int top);
-
 }  // namespace plat
 // ---- end of Window geometry -------------------------------------------------------

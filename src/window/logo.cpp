@@ -48,10 +48,8 @@ void FrmZoom::mostra_logo() {
                       static_cast<float>(picLogo.Height) / 2.0f;
     const float left = static_cast<float>(picZoomed.Width) / 2.0f -
                        static_cast<float>(picLogo.Width) / 2.0f;
-    picLogo.Left = cint(left);
-    picLogo.Top = cint(top);
-    picLogo.Visible = true;
-    plat::logo_mostra(true, picLogo.Left, picLogo.Top);
+    picLogo.Move(cint(left), cint(top), picLogo.Width, picLogo.Height);
+    picLogo.setVisible(true);
 
     Penna penna;  // Cls put the text position back at the top-left corner
     plat::picture_carattere(CARATTERE, PUNTI, false);
@@ -83,8 +81,7 @@ void FrmZoom::avvio_dissolvenza() {
         plat::elabora_messaggi();
         plat::Sleep(ATTESA_SENZA_DISSOLVENZA_MS);
     }
-    picLogo.Visible = false;
-    plat::logo_mostra(false, picLogo.Left, picLogo.Top);
+    picLogo.setVisible(false);
     plat::picture_pulisci();
     plat::picture_ridisegna();
     // The first tick can only come now, after the picture has been cleared.

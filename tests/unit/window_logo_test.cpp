@@ -42,10 +42,12 @@ TEST_F(Logo, MostraLogoDisabilitaECentraIlLogo) {
         frmZoom.mostra_logo();
         EXPECT_FALSE(fake::stato().abilitata);
         EXPECT_FALSE(frmZoom.Enabled);
-        EXPECT_TRUE(fake::geometria().logo_visibile);
-        EXPECT_EQ(fake::geometria().logo_left, c.left);
-        EXPECT_EQ(fake::geometria().logo_top, c.top);
-        EXPECT_TRUE(frmZoom.picLogo.Visible);
+        const fake::StatoElemento& logo = el(plat::Elem::picLogo);
+        EXPECT_TRUE(logo.visibile);
+        EXPECT_EQ(logo.r.left, c.left);
+        EXPECT_EQ(logo.r.top, c.top);
+        EXPECT_EQ(logo.r.width, 144);
+        EXPECT_EQ(logo.r.height, 95);
     }
 }
 
@@ -121,6 +123,7 @@ TEST_F(Logo, OgniPassoAspettaPoiElaboraIMessaggi) {
         EXPECT_EQ(passi[i].dormito_ms, 15u * i);
         EXPECT_EQ(passi[i].pompe, pompe + int(i));
         EXPECT_FALSE(passi[i].abilitata);  // clicks do nothing during the show
+        EXPECT_TRUE(passi[i].logo_visibile);
         if (i > 0) {
             EXPECT_TRUE(passi[i].visibile);
         }
@@ -132,14 +135,13 @@ TEST_F(Logo, OrdineMostraAttesaPuliziaTimerAbilitazione) {
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
     EXPECT_LT(posizione("disabilita"), posizione("alpha 0"));
-    EXPECT_LT(posizione("alpha 255"), posizione("logo_off"));
-    EXPECT_LT(posizione("logo_off"), posizione("timer_on"));
+    EXPECT_LT(posizione("alpha 255"), posizione("timer_on"));
     EXPECT_LT(posizione("timer_on"), posizione("abilita"));
     EXPECT_LT(posizione("abilita"), long(fake::stato().eventi.size()));
-    // The 1000 ms hold follows the 86 pauses, before the logo goes.
-    EXPECT_EQ(fake::geometria().dormito_a_logo_nascosto, 86u * 15u + 1000u);
+    // The 1000 ms hold follows the 86 pauses of 15 ms.
+    EXPECT_EQ(fake::geometria().passi.back().dormito_ms, 85u * 15u);
     EXPECT_EQ(fake::stato().dormito_ms, 86u * 15u + 1000u);
-    EXPECT_FALSE(fake::geometria().logo_visibile);
+    EXPECT_FALSE(el(plat::Elem::picLogo).visibile);
     EXPECT_FALSE(frmZoom.picLogo.Visible);
     const auto& px = fake::picture().px;
     EXPECT_EQ(std::count(px.begin(), px.end(), uint32_t(BIANCO)), long(px.size()));
@@ -155,9 +157,9 @@ TEST_F(Logo, SenzaFinestreStratificateMostraEAttende2000ms) {
     EXPECT_TRUE(fake::geometria().passi.empty());
     EXPECT_EQ(fake::geometria().scritture_stile, 0);
     EXPECT_EQ(fake::geometria().stile_esteso, 0);
-    EXPECT_EQ(fake::geometria().dormito_a_logo_nascosto, 2000u);
-    EXPECT_LT(posizione("mostra"), posizione("logo_off"));
-    EXPECT_LT(posizione("logo_off"), posizione("timer_on"));
+    EXPECT_EQ(fake::stato().dormito_ms, 2000u);
+    EXPECT_LT(posizione("mostra"), posizione("timer_on"));
+    EXPECT_FALSE(el(plat::Elem::picLogo).visibile);
     EXPECT_LT(posizione("timer_on"), posizione("abilita"));
     EXPECT_TRUE(fake::stato().visibile);
 }

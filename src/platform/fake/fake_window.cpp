@@ -40,7 +40,8 @@ bool SetLayeredWindowAttributes(Handle finestra, Colore, uint8_t alpha, uint32_t
     if (flags & LWA_ALPHA_) {
         const fake::Stato& s = fake::stato();
         g_geometria.alpha = alpha;
-        g_geometria.passi.push_back({alpha, s.visibile, s.abilitata, s.dormito_ms, s.pompe});
+        const bool logo = s.elementi[size_t(Elem::picLogo)].visibile;
+        g_geometria.passi.push_back({alpha, s.visibile, s.abilitata, logo, s.dormito_ms, s.pompe});
         fake::stato().eventi.push_back("alpha " + std::to_string(alpha));
     }
     return true;
@@ -71,14 +72,6 @@ void picture_stampa(int x, int y, const std::string& testo) {
     const int h = fake::altezza_riga(g_geometria.punti);
     for (int j = 0; j < h; ++j)
         for (int i = 0; i < w; ++i) p.set(x + i, y + j, 0);
-}
-
-void logo_mostra(bool visibile, int left, int top) {
-    g_geometria.logo_visibile = visibile;
-    g_geometria.logo_left = left;
-    g_geometria.logo_top = top;
-    if (!visibile) g_geometria.dormito_a_logo_nascosto = fake::stato().dormito_ms;
-    fake::stato().eventi.push_back(visibile ? "logo_on" : "logo_off");
 }
 
 }  // namespace plat

@@ -25,6 +25,7 @@ struct Stampa {
 struct PassoAlpha {
     int alpha = 0;
     bool visibile = false, abilitata = false;
+    bool logo_visibile = false;
     unsigned dormito_ms = 0;   // stato().dormito_ms
     int pompe = 0;             // stato().pompe
 };
@@ -38,12 +39,9 @@ struct StatoGeometria {
     int punti = 8;
     bool corsivo = false;
     std::vector<Stampa> stampe;
-    bool logo_visibile = false;
-    int logo_left = 0, logo_top = 0;
-    unsigned dormito_a_logo_nascosto = 0;   // stato().dormito_ms when the logo was hidden
 };
 
-// Also logs to stato().eventi: "alpha N" (with N the alpha), "logo_on", "logo_off".
+// Each alpha set is also logged to stato().eventi as "alpha N".
 StatoGeometria& geometria();
 void reset_geometria();
 

@@ -1,4 +1,4 @@
-// The start-up logo (picLogo) and the text printed on picZoomed's persistent bitmap.
+// Text printed on picZoomed's persistent bitmap (the start-up credit lines).
 #include "platform/win32/win32.h"
 
 namespace {
@@ -49,54 +49,9 @@ private:
     HGDIOBJ vecchio_;
 };
 
-// ---- the logo -----------------------------------------------------------------
-
-// The logo is a static control showing bitmap 2001. It lives in picZoomed, so that
-// picZoomed's repaints (it is a sibling otherwise) never cover it; its position is
-// given in the main window's client pixels and converted.
-struct Logo {
-    HWND finestra = nullptr;
-    HBITMAP bitmap = nullptr;
-
-    void crea() {
-        if (finestra) return;
-        HWND genitore = w32::elemento(plat::Elem::picZoomed);
-        if (!genitore) genitore = w32::finestra();
-        bitmap = static_cast<HBITMAP>(
-            LoadImageW(w32::istanza(), MAKEINTRESOURCEW(2001), IMAGE_BITMAP, 0, 0, 0));
-        finestra = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_CLIPSIBLINGS | SS_BITMAP, 0,
-                                   0, 144, 95, genitore, nullptr, w32::istanza(), nullptr);
-        if (finestra && bitmap) SendMessageW(finestra, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(bitmap));
-    }
-    // The logo shows once per run: hiding it frees it. The control does not own a
-    // bitmap given with STM_SETIMAGE, so the bitmap goes after the control.
-    void distruggi() {
-        if (finestra) DestroyWindow(finestra);
-        if (bitmap) DeleteObject(bitmap);
-        finestra = nullptr;
-        bitmap = nullptr;
-    }
-    ~Logo() { distruggi(); }
-};
-
-Logo g_logo;
-
 }  // namespace
 
 namespace plat {
-
-void logo_mostra(bool visibile, int left, int top) {
-    if (!visibile) {
-        g_logo.distruggi();
-        return;
-    }
-    g_logo.crea();
-    if (!g_logo.finestra) return;
-    POINT p = {left, top};
-    MapWindowPoints(w32::finestra(), GetParent(g_logo.finestra), &p, 1);
-    SetWindowPos(g_logo.finestra, HWND_TOP, p.x, p.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-}
 
 void picture_carattere(const std::string& nome, int punti, bool corsivo) {
     HDC dc = w32::picture_hdc();
