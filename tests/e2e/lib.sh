@@ -76,7 +76,11 @@ mostra_schermo() {
         python3 "$E2E_DIR/immagine_test.py" "$E2E_TMP/schermo.png"
         mv -f "$E2E_TMP/schermo.png" "$SCHERMO"
     fi
-    display -window root "$SCHERMO"
+    # display exits with 1 here even when the picture is set: judge by a screenshot instead.
+    display -window root "$SCHERMO" || true
+    foto "$E2E_TMP/sfondo.png"
+    [ "$(differenza "$SCHERMO" "$E2E_TMP/sfondo.png")" = 0 ] ||
+        fallisci "the test picture is not on the screen"
 }
 
 # Copies the program into a fresh folder and starts it; VITRELO_PID is wine's process.
