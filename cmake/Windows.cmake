@@ -37,13 +37,16 @@ else()
     message(WARNING "${VITRELO_WINMAIN} does not exist yet: Vitrelo.exe is not built")
 endif()
 
-# GoogleTest from Debian's source package, compiled with this toolchain.
-set(GTEST_SRC /usr/src/googletest/googletest)
-add_library(gtest_mingw STATIC ${GTEST_SRC}/src/gtest-all.cc ${GTEST_SRC}/src/gtest_main.cc)
-target_include_directories(gtest_mingw SYSTEM PUBLIC ${GTEST_SRC}/include PRIVATE ${GTEST_SRC})
-
+# GoogleTest from Debian's source package (package googletest), compiled with this toolchain.
+set(VITRELO_GTEST_SRC /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
 file(GLOB VITRELO_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
-if(VITRELO_WIN32_TESTS)
+if(NOT EXISTS ${VITRELO_GTEST_SRC}/src/gtest-all.cc)
+    message(WARNING "no GoogleTest sources in ${VITRELO_GTEST_SRC}: win32_tests is not built")
+elseif(VITRELO_WIN32_TESTS)
+    add_library(gtest_mingw STATIC ${VITRELO_GTEST_SRC}/src/gtest-all.cc
+                                   ${VITRELO_GTEST_SRC}/src/gtest_main.cc)
+    target_include_directories(gtest_mingw SYSTEM PUBLIC ${VITRELO_GTEST_SRC}/include
+                                           PRIVATE ${VITRELO_GTEST_SRC})
     add_executable(win32_tests ${VITRELO_WIN32_TESTS} ${VITRELO_RC})
     target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS})
     target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
