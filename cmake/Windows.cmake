@@ -13,7 +13,8 @@ set(VITRELO_WINMAIN ${VITRELO_SRC}/platform/win32/main.cpp)
 list(REMOVE_ITEM VITRELO_WIN32_SOURCES ${VITRELO_WINMAIN})
 
 set(VITRELO_WIN32_LIBS
-    gdiplus comctl32 comdlg32 shell32 winmm ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32)
+    gdiplus comctl32 comdlg32 shell32 winmm ole32 oleaut32 uuid advapi32 version gdi32 user32
+    kernel32)
 set(VITRELO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 include(resources/Risorse.cmake)   # VITRELO_RC: the resource script, its generated files as deps
@@ -63,4 +64,15 @@ foreach(tool_src ${VITRELO_E2E_TOOLS})
     target_compile_options(${tool} PRIVATE ${VITRELO_WARNINGS})
     target_link_libraries(${tool} PRIVATE user32 gdi32)
     target_link_options(${tool} PRIVATE ${VITRELO_STATIC_LINK})
+endforeach()
+
+# Benchmarks of the real render pass (they print figures; scripts/bench runs them).
+file(GLOB VITRELO_BENCH CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/bench/win32/*.cpp)
+foreach(bench_src ${VITRELO_BENCH})
+    get_filename_component(bench ${bench_src} NAME_WE)
+    add_executable(${bench} ${bench_src} ${VITRELO_RC})
+    target_compile_options(${bench} PRIVATE ${VITRELO_WARNINGS})
+    target_link_libraries(${bench} PRIVATE vitrelo_win)
+    add_dependencies(${bench} vitrelo_risorse)
+    target_link_options(${bench} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()
