@@ -21,7 +21,7 @@ _radice=$(cd "$E2E_DIR/../.." && pwd)
 : "${HOME:=$_radice/build/winehome}"
 export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-SCHERMO_W=1024
+SCHERMO_W=1024   # a scenario may set other sizes before avvia_xvfb
 SCHERMO_H=768
 ZOOM=2   # the program starts at 2x
 
@@ -71,9 +71,9 @@ avvia_xvfb() {
 # Puts the known picture on the root window. Call it before starting the program: without a
 # window manager a window mapped later would cover the magnifier.
 mostra_schermo() {
-    SCHERMO=$E2E_CACHE/schermo.png
+    SCHERMO=$E2E_CACHE/schermo_${SCHERMO_W}x$SCHERMO_H.png
     if [ ! -s "$SCHERMO" ]; then
-        python3 "$E2E_DIR/immagine_test.py" "$E2E_TMP/schermo.png"
+        python3 "$E2E_DIR/immagine_test.py" "$E2E_TMP/schermo.png" "$SCHERMO_W" "$SCHERMO_H"
         mv -f "$E2E_TMP/schermo.png" "$SCHERMO"
     fi
     # display exits with 1 here even when the picture is set: judge by a screenshot instead.
