@@ -84,6 +84,10 @@ void FrmZoom::avvio_dissolvenza() {
     picLogo.setVisible(false);
     plat::picture_pulisci();
     plat::picture_ridisegna();
+    // Clicks made during the hold are still queued: the system delivers them once
+    // the window is enabled, and a press would then start a drag. Taken now, while
+    // the window is still disabled, they are dropped.
+    plat::elabora_messaggi();
     // The first tick can only come now, after the picture has been cleared.
     tmrTimer.setEnabled(true);
     setEnabled(true);

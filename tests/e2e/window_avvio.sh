@@ -23,8 +23,23 @@ trova_finestra
 lettore=$!
 _pids+=("$lettore")
 
-sleep 0.4
+# Presses the left button on the picture and drags: while the show runs the window is
+# disabled and must stay where it is.
+trascina() {
+    local x=$((CX + CW / 2)) y=$((CY + CH / 2)) d
+    xdotool mousemove "$x" "$y" mousedown 1
+    for d in 20 40 60 80; do
+        xdotool mousemove $((x + d)) $((y + d / 2))
+        sleep 0.03
+    done
+    xdotool mouseup 1
+}
+
 geometria || fallisci "finestra.exe did not find the window"
+x0=$WX y0=$WY
+passo "drag during the fade"
+trascina
+sleep 0.2
 foto "$E2E_TMP/logo_schermo.png"
 passo "during the show: outer ${WW}x$WH at $WX,$WY, client ${CW}x$CH, enabled $ABILITATA"
 [ "$WW" = 256 ] && [ "$WH" = 192 ] || fallisci "start-up size ${WW}x$WH, expected 256x192"
@@ -46,19 +61,18 @@ scuri=$(convert "$E2E_TMP/crediti.png" -colorspace gray -threshold 50% -negate \
 passo "dark pixels above the logo: $scuri"
 ((scuri > 30)) || fallisci "no credit lines above the logo"
 
-# A drag during the show must not move the window: it is disabled.
-xdotool mousemove $((CX + CW / 2)) $((CY + CH / 2)) mousedown 1
-for d in 20 40 60 80; do
-    xdotool mousemove $((CX + CW / 2 + d)) $((CY + CH / 2 + d / 2))
-    sleep 0.05
+# The hold begins when the window is opaque (the property gone): drag again then. Wine
+# queues input that arrives while the program sleeps and delivers it later.
+for _ in $(seq 100); do
+    tail -n 1 "$E2E_TMP/opacita.txt" 2>/dev/null | grep -q assente && break
+    sleep 0.02
 done
-xdotool mouseup 1
-x0=$WX y0=$WY
-
+passo "drag during the hold"
+trascina
 attendi_avvio
 wait "$lettore" 2>/dev/null || true
 geometria
-[ "$WX $WY" = "$x0 $y0" ] || fallisci "a drag during the show moved the window to $WX,$WY"
+[ "$WX $WY" = "$x0 $y0" ] || fallisci "a drag during the show moved the window from $x0,$y0 to $WX,$WY"
 
 # The alpha steps seen: multiples of 3 below 255, never decreasing, then the property gone.
 python3 - "$E2E_TMP/opacita.txt" <<'PY' || fallisci "fade not seen as expected"

@@ -164,6 +164,21 @@ TEST_F(Logo, SenzaFinestreStratificateMostraEAttende2000ms) {
     EXPECT_TRUE(fake::stato().visibile);
 }
 
+TEST_F(Logo, InputDellAttesaScartatoPrimaDiAbilitare) {
+    // One more pump after the hold, while the window is still disabled, so that the
+    // clicks queued during the hold cannot act once it is enabled.
+    for (uint32_t versione : {6u, 4u}) {
+        SCOPED_TRACE(versione);
+        schermo(1024, 768);
+        frmZoom.in_caricamento = true;
+        fake::stato().versione_maggiore = versione;
+        frmZoom.mostra_logo();
+        const int pompe = fake::stato().pompe;
+        frmZoom.avvio_dissolvenza();
+        EXPECT_EQ(fake::stato().pompe - pompe, (versione >= 5 ? 86 : 1) + 1);
+    }
+}
+
 TEST_F(Logo, IlTimerNonGiraPrimaDellaFine) {
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
