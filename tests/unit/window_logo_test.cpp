@@ -189,3 +189,31 @@ TEST_F(Logo, IlTimerNonGiraPrimaDellaFine) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(AvvioFinestra, FormLoadApreA1_8SchermoDopoLoSpettacolo) {
+    struct {
+        int sw, sh, w, h;
+    } casi[] = {{1024, 768, 256, 192}, {1280, 1024, 320, 256}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.sw << "x" << c.sh);
+        fake::reset(c.sw, c.sh);
+        fake::reset_geometria();
+        fake::stato().bordo = 3;
+        frmZoom.Form_Load();
+        EXPECT_EQ(fake::stato().finestra.width, c.w);
+        EXPECT_EQ(fake::stato().finestra.height, c.h);
+        EXPECT_TRUE(frmZoom.menubar.mnuD[1].Checked);
+        EXPECT_EQ(fake::geometria().passi.size(), 86u);
+        EXPECT_FALSE(fake::stato().elementi[size_t(plat::Elem::picLogo)].visibile);
+        EXPECT_TRUE(fake::stato().timer_abilitato);
+        EXPECT_TRUE(fake::stato().abilitata);
+        EXPECT_FALSE(frmZoom.in_caricamento);
+        // The logo was centred on the picture of the preset's client area.
+        EXPECT_EQ(fake::stato().elementi[size_t(plat::Elem::picLogo)].r.left,
+                  (c.w - 6 - 144) / 2);
+    }
+}
+
+}  // namespace
