@@ -37,9 +37,9 @@ const CasoLimite casi_limite[] = {
     {"at 2x as large as the screen", 96, false, 1024, 768, 1024, 768},
 };
 
-class Limiti : public SuSchermo, public ::testing::WithParamInterface<CasoLimite> {};
+class LimitiFinestra : public SuSchermo, public ::testing::WithParamInterface<CasoLimite> {};
 
-TEST_P(Limiti, FormResizePortaLaFinestraEntroILimiti) {
+TEST_P(LimitiFinestra, FormResizePortaLaFinestraEntroILimiti) {
     const CasoLimite& c = GetParam();
     schermo(1024, 768, c.dpi, c.mezzo, {0, 0, c.w, c.h});
     const int twip = 1440 / c.dpi;
@@ -54,7 +54,7 @@ TEST_P(Limiti, FormResizePortaLaFinestraEntroILimiti) {
     EXPECT_EQ(frmZoom.picZoomed.Height, c.attesa_h - 6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabella, Limiti, ::testing::ValuesIn(casi_limite),
+INSTANTIATE_TEST_SUITE_P(Tabella, LimitiFinestra, ::testing::ValuesIn(casi_limite),
                          [](const auto& info) { return std::to_string(info.index); });
 
 TEST_F(SuSchermo, LimitiInTwipDegliEsempi) {

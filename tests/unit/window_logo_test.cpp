@@ -13,7 +13,7 @@ int centro(int larghezza_picture, int larghezza_testo) {
     return int(std::nearbyint((larghezza_picture - larghezza_testo) / 2.0));
 }
 
-class Logo : public SuSchermo {
+class SpettacoloAvvio : public SuSchermo {
 protected:
     void SetUp() override {
         schermo(1024, 768);
@@ -25,7 +25,7 @@ protected:
     }
 };
 
-TEST_F(Logo, MostraLogoDisabilitaECentraIlLogo) {
+TEST_F(SpettacoloAvvio, MostraLogoDisabilitaECentraIlLogo) {
     struct {
         int w, h;  // picZoomed
         int left, top;
@@ -51,7 +51,7 @@ TEST_F(Logo, MostraLogoDisabilitaECentraIlLogo) {
     }
 }
 
-TEST_F(Logo, RigheDeiCreditiCentrateNellaSecondaETerzaRiga) {
+TEST_F(SpettacoloAvvio, RigheDeiCreditiCentrateNellaSecondaETerzaRiga) {
     for (int larghezza : {250, 251, 162, 100}) {
         SCOPED_TRACE(larghezza);
         schermo(1024, 768);
@@ -77,13 +77,13 @@ TEST_F(Logo, RigheDeiCreditiCentrateNellaSecondaETerzaRiga) {
     }
 }
 
-TEST_F(Logo, RigaPiuLargaDellImmagineIniziaAPosizioneNegativa) {
+TEST_F(SpettacoloAvvio, RigaPiuLargaDellImmagineIniziaAPosizioneNegativa) {
     frmZoom.picZoomed.Move(0, 0, 162, 101);
     frmZoom.mostra_logo();
     for (const auto& s : fake::geometria().stampe) EXPECT_LT(s.x, 0) << s.testo;
 }
 
-TEST_F(Logo, MostraLogoPulisceLImmaginePrimaDiScrivere) {
+TEST_F(SpettacoloAvvio, MostraLogoPulisceLImmaginePrimaDiScrivere) {
     frmZoom.picZoomed.Move(0, 0, 250, 186);
     fake::picture() = fake::Immagine(250, 186, 0x00ABCDEF);
     frmZoom.mostra_logo();
@@ -93,7 +93,7 @@ TEST_F(Logo, MostraLogoPulisceLImmaginePrimaDiScrivere) {
     EXPECT_GT(std::count(px.begin(), px.end(), 0u), 0);
 }
 
-TEST_F(Logo, DissolvenzaDa0A255APassiDi3) {
+TEST_F(SpettacoloAvvio, DissolvenzaDa0A255APassiDi3) {
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
     const auto& passi = fake::geometria().passi;
@@ -109,7 +109,7 @@ TEST_F(Logo, DissolvenzaDa0A255APassiDi3) {
     EXPECT_EQ(fake::geometria().alpha, 255);  // left opaque and layered
 }
 
-TEST_F(Logo, OgniPassoAspettaPoiElaboraIMessaggi) {
+TEST_F(SpettacoloAvvio, OgniPassoAspettaPoiElaboraIMessaggi) {
     frmZoom.mostra_logo();
     const int pompe = fake::stato().pompe;
     frmZoom.avvio_dissolvenza();
@@ -131,7 +131,7 @@ TEST_F(Logo, OgniPassoAspettaPoiElaboraIMessaggi) {
     EXPECT_EQ(posizione("mostra"), posizione("alpha 0") + 1);
 }
 
-TEST_F(Logo, OrdineMostraAttesaPuliziaTimerAbilitazione) {
+TEST_F(SpettacoloAvvio, OrdineMostraAttesaPuliziaTimerAbilitazione) {
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
     EXPECT_LT(posizione("disabilita"), posizione("alpha 0"));
@@ -150,7 +150,7 @@ TEST_F(Logo, OrdineMostraAttesaPuliziaTimerAbilitazione) {
     EXPECT_TRUE(frmZoom.Enabled);
 }
 
-TEST_F(Logo, SenzaFinestreStratificateMostraEAttende2000ms) {
+TEST_F(SpettacoloAvvio, SenzaFinestreStratificateMostraEAttende2000ms) {
     fake::stato().versione_maggiore = 4;
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
@@ -164,7 +164,7 @@ TEST_F(Logo, SenzaFinestreStratificateMostraEAttende2000ms) {
     EXPECT_TRUE(fake::stato().visibile);
 }
 
-TEST_F(Logo, InputDellAttesaScartatoPrimaDiAbilitare) {
+TEST_F(SpettacoloAvvio, InputDellAttesaScartatoPrimaDiAbilitare) {
     // One more pump after the hold, while the window is still disabled, so that the
     // clicks queued during the hold cannot act once it is enabled.
     for (uint32_t versione : {6u, 4u}) {
@@ -179,7 +179,7 @@ TEST_F(Logo, InputDellAttesaScartatoPrimaDiAbilitare) {
     }
 }
 
-TEST_F(Logo, IlTimerNonGiraPrimaDellaFine) {
+TEST_F(SpettacoloAvvio, IlTimerNonGiraPrimaDellaFine) {
     frmZoom.mostra_logo();
     frmZoom.avvio_dissolvenza();
     const auto& e = fake::stato().eventi;

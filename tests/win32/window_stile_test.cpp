@@ -10,7 +10,7 @@
 namespace {
 
 // A frame like the magnifier's: resizable, no caption. Destroyed at the end.
-class FinestraProva : public ::testing::Test {
+class FinestraStileProva : public ::testing::Test {
 protected:
     void SetUp() override {
         WNDCLASSW wc = {};
@@ -29,7 +29,7 @@ protected:
     HWND h_ = nullptr;
 };
 
-TEST_F(FinestraProva, StileEstesoLettoEScritto) {
+TEST_F(FinestraStileProva, StileEstesoLettoEScritto) {
     const int32_t prima = plat::GetWindowLongA(handle(), plat::GWL_EXSTYLE_);
     EXPECT_EQ(prima, static_cast<int32_t>(GetWindowLongW(h_, GWL_EXSTYLE)));
     EXPECT_EQ(prima & plat::WS_EX_LAYERED_, 0);
@@ -38,7 +38,7 @@ TEST_F(FinestraProva, StileEstesoLettoEScritto) {
     EXPECT_EQ(plat::GetWindowLongA(handle(), plat::GWL_EXSTYLE_), prima | plat::WS_EX_LAYERED_);
 }
 
-TEST_F(FinestraProva, AlphaSoloSuFinestraStratificata) {
+TEST_F(FinestraStileProva, AlphaSoloSuFinestraStratificata) {
     EXPECT_FALSE(plat::SetLayeredWindowAttributes(handle(), 0, 100, plat::LWA_ALPHA_));
     const int32_t s = plat::GetWindowLongA(handle(), plat::GWL_EXSTYLE_);
     plat::SetWindowLongA(handle(), plat::GWL_EXSTYLE_, s | plat::WS_EX_LAYERED_);
@@ -53,7 +53,7 @@ TEST_F(FinestraProva, AlphaSoloSuFinestraStratificata) {
     }
 }
 
-TEST_F(FinestraProva, DimensioneEsternaComeRichiesta) {
+TEST_F(FinestraStileProva, DimensioneEsternaComeRichiesta) {
     // The presets are outer sizes: the frame takes its pixels from the client area.
     SetWindowPos(h_, nullptr, 0, 0, 256, 192, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT r, c;
@@ -67,7 +67,7 @@ TEST_F(FinestraProva, DimensioneEsternaComeRichiesta) {
 
 // ---- text on the picture -----------------------------------------------------
 
-class TestoPicture : public ::testing::Test {
+class TestoSulQuadro : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(w32::quadro_dimensiona(W, H));
@@ -90,7 +90,7 @@ protected:
     static constexpr int W = 240, H = 60;
 };
 
-TEST_F(TestoPicture, MisuraDiArial10) {
+TEST_F(TestoSulQuadro, MisuraDiArial10) {
     plat::picture_carattere("Arial", 10, false);
     const float riga = plat::picture_altezza_testo("");
     // 10 points at 96 dpi is a 13-pixel em; the line adds ascent, descent, leading.
@@ -103,7 +103,7 @@ TEST_F(TestoPicture, MisuraDiArial10) {
     EXPECT_EQ(plat::picture_larghezza_testo(""), 0.0f);
 }
 
-TEST_F(TestoPicture, StampaNelRiquadroMisurato) {
+TEST_F(TestoSulQuadro, StampaNelRiquadroMisurato) {
     plat::picture_carattere("Arial", 10, false);
     const std::string riga = "Vitrelo - team";
     const int w = int(plat::picture_larghezza_testo(riga));
@@ -120,7 +120,7 @@ TEST_F(TestoPicture, StampaNelRiquadroMisurato) {
     EXPECT_EQ(punto(20 + w / 2, 16 + h - 1), RGB(255, 255, 255));
 }
 
-TEST_F(TestoPicture, StampaAPosizioneNegativaTagliaIlBordo) {
+TEST_F(TestoSulQuadro, StampaAPosizioneNegativaTagliaIlBordo) {
     // A line started left of the picture is the same line moved: its first 30
     // columns are lost, the rest is pixel for pixel what a print at 0 gives.
     plat::picture_carattere("Arial", 10, true);
