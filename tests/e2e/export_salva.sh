@@ -2,7 +2,7 @@
 # "Immagine" > "Salva" as a user does it: the frozen picture written as BMP matches it
 # pixel for pixel, as JPEG has its size, and "foto.jpeg" is refused without a file.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-source "$E2E_DIR/export_lib.sh"
+source "$E2E_DIR/tools/export_lib.sh"
 
 avvia_xvfb
 mostra_schermo
