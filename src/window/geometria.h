@@ -11,9 +11,9 @@ constexpr float LARGHEZZA_MINIMA = 2520.0f;
 
 // The fixed sizes the layout reads from the elements, in pixels.
 struct Misure {
-    int altezza_striscia;      // picLabel's outer height, never changed
-    int larghezza_chiudi;      // imgClose's width
-    int larghezza_icona;       // imgWorkIcon's width
+    int altezza_striscia;  // picLabel's outer height, never changed
+    int larghezza_chiudi;  // imgClose's width
+    int larghezza_icona;   // imgWorkIcon's width
 };
 
 // Where each element goes for a client area of the given size. Only the fields the

@@ -8,7 +8,7 @@ const char* const RIGA_COLLABORAZIONE = "(con la collaborazione di tutta la squa
 const char* const CARATTERE = "Arial";
 constexpr int PUNTI = 10;
 
-constexpr int ALPHA_PASSO = 3;          // 0, 3, ..., 255: 86 steps ending fully opaque
+constexpr int ALPHA_PASSO = 3;  // 0, 3, ..., 255: 86 steps ending fully opaque
 constexpr int ALPHA_MASSIMO = 255;
 constexpr unsigned PAUSA_PASSO_MS = 15;
 constexpr unsigned ATTESA_DISSOLVENZA_MS = 1000;
@@ -44,10 +44,10 @@ void FrmZoom::mostra_logo() {
     plat::picture_pulisci();
     plat::elabora_messaggi();
 
-    const float top = static_cast<float>(picZoomed.Height) / 2.0f -
-                      static_cast<float>(picLogo.Height) / 2.0f;
-    const float left = static_cast<float>(picZoomed.Width) / 2.0f -
-                       static_cast<float>(picLogo.Width) / 2.0f;
+    const float top =
+        static_cast<float>(picZoomed.Height) / 2.0f - static_cast<float>(picLogo.Height) / 2.0f;
+    const float left =
+        static_cast<float>(picZoomed.Width) / 2.0f - static_cast<float>(picLogo.Width) / 2.0f;
     picLogo.Move(cint(left), cint(top), picLogo.Width, picLogo.Height);
     picLogo.setVisible(true);
 

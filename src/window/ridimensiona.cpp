@@ -45,8 +45,7 @@ void FrmZoom::Form_Resize() {
     lblBackColor.Move(d.lblBackColor.left, d.lblBackColor.top, lblBackColor.Width,
                       d.lblBackColor.height);
     imgClose.Move(d.imgClose.left, d.imgClose.top, imgClose.Width, imgClose.Height);
-    imgWorkIcon.Move(d.imgWorkIcon.left, d.imgWorkIcon.top, imgWorkIcon.Width,
-                     imgWorkIcon.Height);
+    imgWorkIcon.Move(d.imgWorkIcon.left, d.imgWorkIcon.top, imgWorkIcon.Width, imgWorkIcon.Height);
     lblInfo.Move(d.lblInfo.left, d.lblInfo.top, d.lblInfo.width, lblInfo.Height);
     piclock.Move(d.piclock.left, d.piclock.top, piclock.Width, piclock.Height);
     // The repaint below must capture even with the pointer over the window.

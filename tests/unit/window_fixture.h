@@ -31,9 +31,7 @@ protected:
     }
 
     static plat::Rettangolo finestra() { return fake::stato().finestra; }
-    static const fake::StatoElemento& el(plat::Elem e) {
-        return fake::stato().elementi[size_t(e)];
-    }
+    static const fake::StatoElemento& el(plat::Elem e) { return fake::stato().elementi[size_t(e)]; }
     // The index of the checked size preset, -1 when none is checked.
     static int preset_spuntato() {
         int trovato = -1;

@@ -14,8 +14,8 @@ using plat::Rettangolo;
 struct CasoLimite {
     const char* nome;
     int dpi;
-    bool mezzo;      // zoom 0.5x checked
-    int w, h;        // window before, pixels
+    bool mezzo;  // zoom 0.5x checked
+    int w, h;    // window before, pixels
     int attesa_w, attesa_h;
 };
 
@@ -97,8 +97,8 @@ TEST_F(SuSchermo, SchermoMinoreDelDoppioDelMinimoA05xNonRicorrePerSempre) {
 struct CasoDisposizione {
     int w, h;  // window, pixels; the fake's frame is 3 px each side
 };
-const CasoDisposizione casi_disposizione[] = {{168, 107}, {256, 192}, {512, 384}, {1024, 128},
-                                              {301, 255}};
+const CasoDisposizione casi_disposizione[] = {
+    {168, 107}, {256, 192}, {512, 384}, {1024, 128}, {301, 255}};
 
 TEST_F(SuSchermo, GliElementiSeguonoLAreaClient) {
     for (const auto& c : casi_disposizione) {
@@ -197,8 +197,8 @@ const CasoPreset casi_preset[] = {
 
 TEST_F(SuSchermo, PresetDimensioniPosizioniESpunte) {
     for (const auto& c : casi_preset) {
-        SCOPED_TRACE(testing::Message() << c.sw << "x" << c.sh << (c.mezzo ? " 0.5x" : "")
-                                        << " preset " << c.indice);
+        SCOPED_TRACE(testing::Message()
+                     << c.sw << "x" << c.sh << (c.mezzo ? " 0.5x" : "") << " preset " << c.indice);
         schermo(c.sw, c.sh, 96, c.mezzo);
         frmZoom.mnuD_Click(c.indice);
         const Rettangolo r = finestra();
@@ -265,7 +265,8 @@ TEST_F(SuSchermo, PresetPulisceLImmagineAncheSenzaCambiareDimensione) {
     p = fake::Immagine(1274, 122, 0x123456);
     frmZoom.mnuD_Click(3);
     EXPECT_EQ(finestra().top, 0);
-    for (uint32_t px : p.px) ASSERT_EQ(px, uint32_t(BIANCO));
+    for (uint32_t px : p.px)
+        ASSERT_EQ(px, uint32_t(BIANCO));
 }
 
 TEST_F(SuSchermo, PresetMantieneLaPosizioneSeEntraNelloSchermo) {
@@ -312,10 +313,11 @@ const CasoSpunta casi_spunta[] = {
 
 TEST_F(SuSchermo, SpuntaDelPresetDallaDimensioneEsatta) {
     for (const auto& c : casi_spunta) {
-        SCOPED_TRACE(testing::Message() << c.sw << "x" << c.sh << " @" << c.dpi << " window "
-                                        << c.w << "x" << c.h);
+        SCOPED_TRACE(testing::Message()
+                     << c.sw << "x" << c.sh << " @" << c.dpi << " window " << c.w << "x" << c.h);
         schermo(c.sw, c.sh, c.dpi, false, {0, 0, c.w, c.h});
-        for (auto& v : frmZoom.menubar.mnuD) v.Checked = true;
+        for (auto& v : frmZoom.menubar.mnuD)
+            v.Checked = true;
         frmZoom.aggiorna_menu_dimensione();
         EXPECT_EQ(preset_spuntato(), c.spunta);
     }

@@ -30,10 +30,10 @@ TEST_F(SpettacoloAvvio, MostraLogoDisabilitaECentraIlLogo) {
         int w, h;  // picZoomed
         int left, top;
     } casi[] = {
-        {250, 186, 53, 46},   // 45.5 rounds to the even 46
-        {162, 101, 9, 3},     // the minimum window
-        {100, 80, -22, -8},   // smaller than the logo: it overhangs both sides
-        {251, 187, 54, 46},   // 53.5 -> 54, 46 exact
+        {250, 186, 53, 46},  // 45.5 rounds to the even 46
+        {162, 101, 9, 3},    // the minimum window
+        {100, 80, -22, -8},  // smaller than the logo: it overhangs both sides
+        {251, 187, 54, 46},  // 53.5 -> 54, 46 exact
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h);
@@ -80,7 +80,8 @@ TEST_F(SpettacoloAvvio, RigheDeiCreditiCentrateNellaSecondaETerzaRiga) {
 TEST_F(SpettacoloAvvio, RigaPiuLargaDellImmagineIniziaAPosizioneNegativa) {
     frmZoom.picZoomed.Move(0, 0, 162, 101);
     frmZoom.mostra_logo();
-    for (const auto& s : fake::geometria().stampe) EXPECT_LT(s.x, 0) << s.testo;
+    for (const auto& s : fake::geometria().stampe)
+        EXPECT_LT(s.x, 0) << s.testo;
 }
 
 TEST_F(SpettacoloAvvio, MostraLogoPulisceLImmaginePrimaDiScrivere) {
@@ -211,8 +212,7 @@ TEST(AvvioFinestra, FormLoadApreA1_8SchermoDopoLoSpettacolo) {
         EXPECT_TRUE(fake::stato().abilitata);
         EXPECT_FALSE(frmZoom.in_caricamento);
         // The logo was centred on the picture of the preset's client area.
-        EXPECT_EQ(fake::stato().elementi[size_t(plat::Elem::picLogo)].r.left,
-                  (c.w - 6 - 144) / 2);
+        EXPECT_EQ(fake::stato().elementi[size_t(plat::Elem::picLogo)].r.left, (c.w - 6 - 144) / 2);
     }
 }
 

@@ -18,8 +18,8 @@ protected:
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"VitreloProvaStile";
         RegisterClassW(&wc);  // already registered by an earlier case: fine
-        h_ = CreateWindowExW(0, wc.lpszClassName, L"prova", WS_POPUP | WS_THICKFRAME, 10, 10,
-                             300, 255, nullptr, nullptr, wc.hInstance, nullptr);
+        h_ = CreateWindowExW(0, wc.lpszClassName, L"prova", WS_POPUP | WS_THICKFRAME, 10, 10, 300,
+                             255, nullptr, nullptr, wc.hInstance, nullptr);
         ASSERT_NE(h_, nullptr);
     }
     void TearDown() override {
@@ -43,8 +43,8 @@ TEST_F(FinestraStileProva, AlphaSoloSuFinestraStratificata) {
     const int32_t s = plat::GetWindowLongA(handle(), plat::GWL_EXSTYLE_);
     plat::SetWindowLongA(handle(), plat::GWL_EXSTYLE_, s | plat::WS_EX_LAYERED_);
     for (int alpha : {0, 3, 128, 255}) {
-        ASSERT_TRUE(plat::SetLayeredWindowAttributes(handle(), 0, uint8_t(alpha),
-                                                     plat::LWA_ALPHA_));
+        ASSERT_TRUE(
+            plat::SetLayeredWindowAttributes(handle(), 0, uint8_t(alpha), plat::LWA_ALPHA_));
         BYTE letto = 0;
         DWORD flags = 0;
         ASSERT_TRUE(GetLayeredWindowAttributes(h_, nullptr, &letto, &flags));
@@ -128,12 +128,14 @@ TEST_F(TestoSulQuadro, StampaAPosizioneNegativaTagliaIlBordo) {
     plat::picture_stampa(0, 0, riga);
     std::vector<COLORREF> a_zero;
     for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) a_zero.push_back(punto(x, y));
+        for (int x = 0; x < W; ++x)
+            a_zero.push_back(punto(x, y));
     PatBlt(w32::picture_hdc(), 0, 0, W, H, WHITENESS);
     plat::picture_stampa(-30, 0, riga);
     int diversi = 0;
     for (int y = 0; y < H; ++y)
-        for (int x = 0; x + 30 < W; ++x) diversi += punto(x, y) != a_zero[size_t(y) * W + x + 30];
+        for (int x = 0; x + 30 < W; ++x)
+            diversi += punto(x, y) != a_zero[size_t(y) * W + x + 30];
     EXPECT_EQ(diversi, 0);
     RECT r;
     ASSERT_TRUE(riquadro(r));

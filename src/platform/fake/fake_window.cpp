@@ -9,11 +9,19 @@ namespace {
 StatoGeometria g_geometria;
 }
 
-int larghezza_carattere(int punti, bool corsivo) { return punti + (corsivo ? 1 : 0); }
-int altezza_riga(int punti) { return 2 * punti; }
+int larghezza_carattere(int punti, bool corsivo) {
+    return punti + (corsivo ? 1 : 0);
+}
+int altezza_riga(int punti) {
+    return 2 * punti;
+}
 
-StatoGeometria& geometria() { return g_geometria; }
-void reset_geometria() { g_geometria = StatoGeometria{}; }
+StatoGeometria& geometria() {
+    return g_geometria;
+}
+void reset_geometria() {
+    g_geometria = StatoGeometria{};
+}
 
 }  // namespace fake
 
@@ -71,7 +79,8 @@ void picture_stampa(int x, int y, const std::string& testo) {
     const int w = static_cast<int>(picture_larghezza_testo(testo));
     const int h = fake::altezza_riga(g_geometria.punti);
     for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) p.set(x + i, y + j, 0);
+        for (int i = 0; i < w; ++i)
+            p.set(x + i, y + j, 0);
 }
 
 }  // namespace plat

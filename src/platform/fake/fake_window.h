@@ -26,14 +26,14 @@ struct PassoAlpha {
     int alpha = 0;
     bool visibile = false, abilitata = false;
     bool logo_visibile = false;
-    unsigned dormito_ms = 0;   // stato().dormito_ms
-    int pompe = 0;             // stato().pompe
+    unsigned dormito_ms = 0;  // stato().dormito_ms
+    int pompe = 0;            // stato().pompe
 };
 
 struct StatoGeometria {
-    int32_t stile_esteso = 0;   // GWL_EXSTYLE of the main window
-    int scritture_stile = 0;    // SetWindowLongA calls on GWL_EXSTYLE
-    int alpha = -1;             // last layered alpha, -1 = never set
+    int32_t stile_esteso = 0;  // GWL_EXSTYLE of the main window
+    int scritture_stile = 0;   // SetWindowLongA calls on GWL_EXSTYLE
+    int alpha = -1;            // last layered alpha, -1 = never set
     std::vector<PassoAlpha> passi;
     std::string carattere = "MS Sans Serif";
     int punti = 8;

@@ -4,7 +4,9 @@
 namespace plat {
 
 namespace {
-HWND H(Handle h) { return reinterpret_cast<HWND>(h); }
+HWND H(Handle h) {
+    return reinterpret_cast<HWND>(h);
+}
 }  // namespace
 
 // GWL_EXSTYLE fits in 32 bits on both Win32 and Win64, so the 32-bit calls are
@@ -18,8 +20,8 @@ int32_t SetWindowLongA(Handle finestra, int indice, int32_t valore) {
 }
 
 bool SetLayeredWindowAttributes(Handle finestra, Colore chiave, uint8_t alpha, uint32_t flags) {
-    return ::SetLayeredWindowAttributes(H(finestra), static_cast<COLORREF>(chiave), alpha,
-                                        flags) != FALSE;
+    return ::SetLayeredWindowAttributes(H(finestra), static_cast<COLORREF>(chiave), alpha, flags) !=
+           FALSE;
 }
 
 }  // namespace plat
