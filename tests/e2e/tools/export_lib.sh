@@ -79,5 +79,30 @@ registra_posta() {
 
 # The Linux path of Wine's temporary folder.
 cartella_temp_wine() {
-    echo "$WINEPREFIX/drive_c/users/$USER/Temp"
+    echo "$WINEPREFIX/drive_c/users/$(id -un)/Temp"
+}
+
+# The message file the program must write for attachment $1 (a Linux path) whose
+# Windows name ends in SnapShotVitrelo.jpg, built line by line from the layout.
+eml_atteso() {
+    local q='"'
+    {
+        printf 'From: <>\n'
+        printf 'Subject: Invio SnapShot Vitrelo\n'
+        printf 'MIME-Version: 1.0\n'
+        printf 'Content-Type: multipart/mixed;\n'
+        printf '    boundary=%s----=_NextPart_%s\n' "$q" "$q"
+        printf 'X-Priority:-1 \n'
+        printf 'X-Unsent: 1\n\n'
+        printf -- '------=_NextPart_\n'
+        printf 'Content-Type: text/plain;\n'
+        printf '    charset=%siso-8859-1%s\n' "$q" "$q"
+        printf 'Content-Transfer-Encoding: quoted-printable\n\n\n\n\n'
+        printf -- '------=_NextPart_\n'
+        printf 'Content-Type: application/octet-stream; name=%sSnapShotVitrelo.jpg%s\n' "$q" "$q"
+        printf 'Content-Transfer-Encoding: base64\n'
+        printf 'Content-Disposition: attachment; filename=%sSnapShotVitrelo.jpg%s\n\n' "$q" "$q"
+        base64 -w 68 "$1"
+        printf '\n------=_NextPart_--\n\n.\n\n'
+    } | sed 's/$/\r/'
 }
