@@ -3,7 +3,8 @@ RADICE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=$RADICE/build
 
 PACCHETTI=(cmake g++ libgtest-dev googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-           binutils-mingw-w64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils python3)
+           binutils-mingw-w64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils python3
+           clang libclang-rt-14-dev)
 
 # Installs only what is missing, so that a ready machine pays one dpkg-query.
 assicura_pacchetti() {
