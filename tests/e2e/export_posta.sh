@@ -32,6 +32,7 @@ attendi_registro() {
 passo "Windows Mail: the message file"
 comando_immagine "$E2E_TMP/fermo1.png" 2
 attendi_registro VitreloImage.eml
+passo "handed: $(cat "$REGISTRO")"
 [ -f "$JPG" ] || fallisci "SnapShotVitrelo.jpg is missing from the temporary folder"
 [ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fallisci "mail image: $(identify "$JPG")"
 eml_atteso "$JPG" >"$E2E_TMP/atteso.eml"
@@ -47,8 +48,10 @@ wine reg add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook' /f >/dev/nu
 sleep 0.5
 comando_immagine "$E2E_TMP/fermo2.png" 2
 attendi_registro 'mailto:'
-grep -q '?subject=Invio SnapShot Vitrelo&body=' "$REGISTRO" || fallisci "mailto: address: $(cat "$REGISTRO")"
-grep -q 'SnapShotVitrelo.jpg' "$REGISTRO" || fallisci "the body does not name the image: $(cat "$REGISTRO")"
+passo "handed: $(cat "$REGISTRO")"
+# Nothing percent-encoded: two blanks after the colon, one before the quoted path.
+grep -qF "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)\\Temp\\SnapShotVitrelo.jpg\"\"" \
+    "$REGISTRO" || fallisci "mailto: address: $(cat "$REGISTRO")"
 [ -f "$EML" ] && fallisci "a message file was written on the mailto: route"
 
 passo "no mail program: the not-compatible message"
