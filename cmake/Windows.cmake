@@ -62,7 +62,7 @@ foreach(tool_src ${VITRELO_E2E_TOOLS})
     get_filename_component(tool ${tool_src} NAME_WE)
     add_executable(${tool} ${tool_src})
     target_compile_options(${tool} PRIVATE ${VITRELO_WARNINGS})
-    target_link_libraries(${tool} PRIVATE user32 gdi32)
+    target_link_libraries(${tool} PRIVATE ${VITRELO_WIN32_LIBS})
     target_link_options(${tool} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()
 
