@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by scripts/build, scripts/run and scripts/test (sourced, not run).
 RADICE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=$RADICE/build
@@ -24,7 +25,7 @@ assicura_pacchetti() {
 
 # compila NOME [TOOLCHAIN]: configure once, then build incrementally.
 compila() {
-    local nome=$1 toolchain=${2:-} dir=$BUILD/$1 opzioni=()
+    local toolchain=${2:-} dir=$BUILD/$1 opzioni=()
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         [ -n "$toolchain" ] && opzioni+=("-DCMAKE_TOOLCHAIN_FILE=$RADICE/cmake/$toolchain"
                                          -DCMAKE_BUILD_TYPE=Release)

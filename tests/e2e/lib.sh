@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the end-to-end scenarios (sourced). Each scenario runs the real Vitrelo.exe under
 # Wine on its own Xvfb display, drives it with xdotool and looks at it through screenshots.
 #
