@@ -458,9 +458,12 @@ bool crea_finestre() {
         g_font_striscia = CreateFontIndirectW(&ncm.lfMessageFont);
     if (!g_font_striscia) g_font_striscia = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
+    // No owner: under Wine a window that owns a topmost window can no longer be
+    // made topmost itself (SetWindowPos HWND_TOPMOST is silently lost). Windows
+    // does not care; an unowned tooltip works the same on both.
     g_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                g_finestra, nullptr, g_ist, nullptr);
+                                nullptr, nullptr, g_ist, nullptr);
     if (g_tooltip) {
         aggiungi_tooltip(g_lucchetto, reinterpret_cast<UINT_PTR>(g_lucchetto), TTF_IDISHWND, {});
         aggiungi_tooltip(g_striscia, 1, 0, el(Elem::imgClose).r);
