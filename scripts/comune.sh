@@ -23,15 +23,16 @@ assicura_pacchetti() {
     "${sudo[@]}" apt-get install -y -qq "${mancanti[@]}" >/dev/null
 }
 
-# compila NOME [TOOLCHAIN]: configure once, then build incrementally.
+# compila NOME [TOOLCHAIN [TARGET...]]: configure once, then build incrementally.
 compila() {
-    local toolchain=${2:-} dir=$BUILD/$1 opzioni=()
+    local toolchain=${2:-} dir=$BUILD/$1 opzioni=() obiettivi=()
+    (($# > 2)) && obiettivi=(--target "${@:3}")
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         [ -n "$toolchain" ] && opzioni+=("-DCMAKE_TOOLCHAIN_FILE=$RADICE/cmake/$toolchain"
                                          -DCMAKE_BUILD_TYPE=Release)
         cmake -S "$RADICE" -B "$dir" "${opzioni[@]}" >/dev/null
     fi
-    cmake --build "$dir" -j2
+    cmake --build "$dir" -j2 "${obiettivi[@]}"
 }
 
 compila_tutto() {
