@@ -5,7 +5,7 @@ BUILD=$RADICE/build
 
 PACCHETTI=(cmake g++ libgtest-dev googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
            binutils-mingw-w64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils python3
-           clang libclang-rt-14-dev)
+           clang libclang-rt-14-dev zip unzip)
 
 # Installs only what is missing, so that a ready machine pays one dpkg-query.
 assicura_pacchetti() {
