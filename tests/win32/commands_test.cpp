@@ -55,7 +55,13 @@ protected:
 // The options as start-up leaves them with no file; render passes do nothing
 // here (no window), as during start-up.
 void opzioni_predefinite() {
-    frmZoom = FrmZoom{};
+    // Assigning a fresh FrmZoom{} here trips GCC 12's false "may be used
+    // uninitialized" on its strings at -O2; resetting the options the test reads
+    // is all it needs.
+    deseleziona_menu(frmZoom.menubar.mnuZ);
+    deseleziona_menu(frmZoom.menubar.mnuR);
+    frmZoom.menubar.mnuInverti.Checked = false;
+    frmZoom.fattore_zoom = 0;
     frmZoom.in_caricamento = true;
     frmZoom.mnuZ_Click(2);
     frmZoom.mnuR_Click(2);

@@ -34,6 +34,7 @@ HWND g_finestra = nullptr, g_quadro = nullptr, g_striscia = nullptr, g_lucchetto
      g_logo = nullptr, g_tooltip = nullptr;
 std::array<Disegno, size_t(Elem::count)> g_el;
 bool g_pronta = false;
+RECT g_rettangolo{};  // the main window's outer rectangle, kept by WM_WINDOWPOSCHANGED
 SIZE g_dimensione{0, 0};
 std::map<int, HICON> g_icone;
 std::map<int, HCURSOR> g_cursori;
@@ -85,6 +86,11 @@ LRESULT CALLBACK proc_finestra(HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_TIMER:
             if (wp == ID_TIMER) frmZoom.tmrTimer_Timer();
             return 0;
+        case WM_WINDOWPOSCHANGED:
+            // The rectangle is read on every tick: keep it here rather than ask the
+            // window server each time (a round trip under Wine).
+            GetWindowRect(h, &g_rettangolo);
+            break;  // DefWindowProc sends WM_SIZE and WM_MOVE
         case WM_SIZE:
             if (wp != SIZE_MINIMIZED) {
                 RECT r;
@@ -117,26 +123,34 @@ LRESULT CALLBACK proc_finestra(HWND h, UINT m, WPARAM wp, LPARAM lp) {
 
 // ---- picZoomed: shows the persistent bitmap, takes the mouse --------------------
 
+// The picture's window keeps its own DC (CS_OWNDC): every pass copies the bitmap
+// straight to the screen through it, without invalidating and repainting, which
+// costs several round trips to the window server per frame under Wine.
+HDC g_dc_quadro = nullptr;
+
+void mostra_quadro(const RECT& r) {
+    if (!g_dc_quadro) return;
+    if (HDC q = w32::picture_hdc())
+        BitBlt(g_dc_quadro, r.left, r.top, r.right - r.left, r.bottom - r.top, q, r.left, r.top,
+               SRCCOPY);
+    const Disegno& d = el(Elem::shpRect);
+    if (d.visibile) {
+        // The measuring rectangle: an outline in light grey over the picture.
+        HBRUSH b = CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0));
+        RECT rr = d.r;
+        if (rr.right <= rr.left) rr.right = rr.left + 1;
+        if (rr.bottom <= rr.top) rr.bottom = rr.top + 1;
+        FrameRect(g_dc_quadro, &rr, b);
+        DeleteObject(b);
+    }
+}
+
 LRESULT CALLBACK proc_quadro(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     switch (m) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(h, &ps);
-            if (HDC q = w32::picture_hdc()) {
-                BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-                       ps.rcPaint.bottom - ps.rcPaint.top, q, ps.rcPaint.left, ps.rcPaint.top,
-                       SRCCOPY);
-            }
-            const Disegno& r = el(Elem::shpRect);
-            if (r.visibile) {
-                // The measuring rectangle: an outline in light grey over the picture.
-                HBRUSH b = CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0));
-                RECT rr = r.r;
-                if (rr.right <= rr.left) rr.right = rr.left + 1;
-                if (rr.bottom <= rr.top) rr.bottom = rr.top + 1;
-                FrameRect(dc, &rr, b);
-                DeleteObject(b);
-            }
+            BeginPaint(h, &ps);
+            mostra_quadro(ps.rcPaint);
             EndPaint(h, &ps);
             return 0;
         }
@@ -416,7 +430,7 @@ std::string utf8(const std::wstring& w) {
 bool crea_finestre() {
     g_ist = GetModuleHandleW(nullptr);
     if (!registra(CLASSE_FINESTRA, proc_finestra, 0, nullptr) ||
-        !registra(CLASSE_QUADRO, proc_quadro, CS_DBLCLKS, nullptr) ||
+        !registra(CLASSE_QUADRO, proc_quadro, CS_DBLCLKS | CS_OWNDC, nullptr) ||
         !registra(CLASSE_STRISCIA, proc_striscia, 0, nullptr) ||
         !registra(CLASSE_LUCCHETTO, proc_lucchetto, 0, nullptr) ||
         !registra(CLASSE_LOGO, proc_logo, 0, nullptr))
@@ -445,6 +459,7 @@ bool crea_finestre() {
                                  nullptr, g_ist, nullptr);
     if (!g_finestra) return false;
     g_quadro = figlio(CLASSE_QUADRO, g_finestra, q, WS_CLIPCHILDREN);
+    if (g_quadro) g_dc_quadro = GetDC(g_quadro);  // its own DC: never released
     g_striscia = figlio(CLASSE_STRISCIA, g_quadro, frmZoom.picLabel);
     g_lucchetto = figlio(CLASSE_LUCCHETTO, g_quadro, frmZoom.piclock);
     g_logo = figlio(CLASSE_LOGO, g_finestra, frmZoom.picLogo);
@@ -470,9 +485,8 @@ bool crea_finestre() {
         testo_tooltip(g_striscia, 1, L"Chiudi");
     }
 
-    RECT wr;
-    GetWindowRect(g_finestra, &wr);
-    g_dimensione = {wr.right - wr.left, wr.bottom - wr.top};
+    GetWindowRect(g_finestra, &g_rettangolo);
+    g_dimensione = {g_rettangolo.right - g_rettangolo.left, g_rettangolo.bottom - g_rettangolo.top};
     g_pronta = true;
     return true;
 }
@@ -555,8 +569,7 @@ void elemento_cursore(Elem e, int r) {
 
 // ---- main window ----
 Rettangolo finestra_rettangolo() {
-    RECT r{};
-    if (g_finestra) GetWindowRect(g_finestra, &r);
+    const RECT& r = g_rettangolo;
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
@@ -603,7 +616,8 @@ void timer_imposta(bool abilitato, int intervallo) {
 
 void picture_ridisegna() {
     if (!g_quadro) return;
-    InvalidateRect(g_quadro, nullptr, FALSE);
+    const Disegno& q = el(Elem::picZoomed);
+    mostra_quadro({0, 0, q.r.right - q.r.left, q.r.bottom - q.r.top});
     if (el(Elem::piclock).visibile && g_lucchetto) InvalidateRect(g_lucchetto, nullptr, FALSE);
 }
 

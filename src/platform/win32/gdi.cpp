@@ -29,6 +29,7 @@ struct Quadro {
 };
 
 Quadro g_quadro;
+HDC g_schermo = nullptr;
 
 }  // namespace
 
@@ -61,7 +62,11 @@ bool quadro_dimensiona(int w, int h) {
     return true;
 }
 
-void quadro_libera() { g_quadro.libera(); }
+void quadro_libera() {
+    g_quadro.libera();
+    if (g_schermo) DeleteDC(g_schermo);
+    g_schermo = nullptr;
+}
 
 HDC picture_hdc() { return g_quadro.dc; }
 HBITMAP picture_bitmap() { return g_quadro.bmp; }
@@ -82,8 +87,16 @@ HGDIOBJ O(Handle h) { return reinterpret_cast<HGDIOBJ>(h); }
 Handle H(const void* p) { return reinterpret_cast<Handle>(p); }
 }  // namespace
 
-Handle GetDC_schermo() { return H(::GetDC(nullptr)); }
-void ReleaseDC_schermo(Handle dc) { ::ReleaseDC(nullptr, D(dc)); }
+// The screen's DC is created once and kept: GetDC(NULL) on every pass costs
+// several round trips to the window server under Wine (desktop lookup, display
+// cache check, visible region), more than the stretch copy itself. A DC made with
+// CreateDC("DISPLAY") is the same screen surface and may be kept for the life of
+// the program; what the pass draws does not change.
+Handle GetDC_schermo() {
+    if (!g_schermo) g_schermo = ::CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
+    return H(g_schermo);
+}
+void ReleaseDC_schermo(Handle) {}
 Handle picture_dc() { return H(g_quadro.dc); }
 
 void picture_pulisci() {
