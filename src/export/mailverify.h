@@ -22,7 +22,7 @@ constexpr const char* OGGETTO_POSTA = "Invio SnapShot Vitrelo";
 constexpr const char* CHIAVE_CLIENT_POSTA = "Software\\Clients\\Mail";
 constexpr uint32_t KEY_READ_ = 0x20019;
 
-// Part 4.3 procedures. Failures throw Errore and reach the caller.
+// The message file. Failures throw Errore and reach the caller.
 void componi_messaggio(const std::string& mittente, const std::string& destinatario,
                        const std::string& copia, const std::string& copia_nascosta,
                        const std::string& oggetto, const std::string& testo,
