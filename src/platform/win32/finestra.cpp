@@ -491,6 +491,23 @@ bool crea_finestre() {
     return true;
 }
 
+int esegui_programma(void (*dopo_avvio)()) {
+    // Common controls first, so the visual-styles manifest applies to them.
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    frmZoom.Form_Initialize();
+    if (!crea_finestre()) return 1;
+    frmZoom.Form_Load();
+    if (dopo_avvio) dopo_avvio();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    quadro_libera();
+    return static_cast<int>(msg.wParam);
+}
+
 }  // namespace w32
 
 namespace plat {

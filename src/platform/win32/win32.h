@@ -56,6 +56,10 @@ std::string utf8(const std::wstring& s);
 // Creates the windows (hidden); called once by WinMain before Form_Load.
 bool crea_finestre();
 
+// The program: common controls, windows, start-up, then the message loop until
+// the window is gone. dopo_avvio, when given, runs once after start-up.
+int esegui_programma(void (*dopo_avvio)() = nullptr);
+
 // Custom messages the main window handles.
 constexpr UINT WM_VITRELO_TIMER = WM_APP + 1;
 

@@ -61,24 +61,13 @@ void CALLBACK campiona(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
-    frmZoom.Form_Initialize();
-    if (!w32::crea_finestre()) return 1;
-    frmZoom.Form_Load();
-    frmZoom.mnuGriglia_Click();
-    frmZoom.mnuColor_Click();
-
-    const char* s = std::getenv("VITRELO_CAMPIONE");
-    const UINT secondi = s ? static_cast<UINT>(std::atoi(s)) : 60;
-    g_inizio = GetTickCount();
-    campiona(nullptr, 0, 0, 0);
-    SetTimer(nullptr, 0, (secondi ? secondi : 60) * 1000, campiona);
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return w32::esegui_programma([] {
+        frmZoom.mnuGriglia_Click();
+        frmZoom.mnuColor_Click();
+        const char* s = std::getenv("VITRELO_CAMPIONE");
+        const UINT secondi = s && std::atoi(s) > 0 ? static_cast<UINT>(std::atoi(s)) : 60;
+        g_inizio = GetTickCount();
+        campiona(nullptr, 0, 0, 0);
+        SetTimer(nullptr, 0, secondi * 1000, campiona);
+    });
 }
