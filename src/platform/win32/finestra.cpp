@@ -2,6 +2,7 @@
 // messages into the handlers of frmZoom; every decision is the logic's.
 
 #include <array>
+#include <exception>
 #include <map>
 
 #include "core/frmzoom.h"
@@ -84,7 +85,14 @@ bool dentro(const RECT& r, LPARAM lp) {
 LRESULT CALLBACK proc_finestra(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     switch (m) {
         case WM_TIMER:
-            if (wp == ID_TIMER) frmZoom.tmrTimer_Timer();
+            if (wp == ID_TIMER) {
+                // A pass that fails is dropped and the next tick tries again; nothing
+                // may escape into the system's message dispatch.
+                try {
+                    frmZoom.tmrTimer_Timer();
+                } catch (const std::exception&) {
+                }
+            }
             return 0;
         case WM_WINDOWPOSCHANGED:
             // The rectangle is read on every tick: keep it here rather than ask the
