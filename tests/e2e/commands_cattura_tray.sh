@@ -114,6 +114,32 @@ scatta ripristinata "$bx" "$by"
 n=$(diversi_da_live ripristinata "$bx" "$by")
 [ "$n" = 0 ] || fallisci "not live after restoring ($n pixels differ)"
 
+passo "\"Minimizza\", then \"Ripristina\" from the icon's menu"
+apri_menu
+xdotool mousemove "$((MX + 40))" "$((MY + 3 + 16 * 9 + 9 + 8))" click 1   # past the separator
+for _ in $(seq 30); do mappata "$FINESTRA" || break; sleep 0.1; done
+mappata "$FINESTRA" && fallisci "\"Minimizza\" did not hide the window"
+VASSOIO=$(timeout 10 xdotool search --sync --onlyvisible --name '^Wine System Tray$' | head -n1) ||
+    fallisci "no tray icon after \"Minimizza\""
+eval "$(xdotool getwindowgeometry --shell "$VASSOIO")"
+xdotool mousemove "$((X + 8))" "$((Y + 8))" click 3
+sleep 1
+# The icon's menu opens at the pointer: "Ripristina" is its first row. Wine quirk without a
+# window manager: the program's window is hidden, so SetForegroundWindow cannot move the X
+# focus, and a click on a menu outside the X focus only focuses it; the focus goes first to
+# the window under the pointer, as a window manager would do.
+xdotool mousemove "$((X + 8 + 30))" "$((Y + 8 + 3 + 8))"
+sleep 0.3
+eval "$(xdotool getmouselocation --shell)"
+xdotool windowfocus --sync "$WINDOW"
+sleep 0.2
+xdotool click 1
+for _ in $(seq 30); do mappata "$VASSOIO" || break; sleep 0.1; done
+mappata "$VASSOIO" && fallisci "\"Ripristina\" did not bring the window back"
+scatta ripristinata2 "$bx" "$by"
+n=$(diversi_da_live ripristinata2 "$bx" "$by")
+[ "$n" = 0 ] || fallisci "not live after \"Ripristina\" ($n pixels differ)"
+
 # The window is dragged to the top-left corner first, so that the box, centred on the
 # screen, leaves the picture visible.
 passo "left-button drag"
