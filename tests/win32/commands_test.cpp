@@ -1,13 +1,15 @@
 // The commands' platform side against real Win32 (run under Wine): the settings
-// file written and read through the profile API, a read-only file, the tray
-// icon record, the version record and the help call with no help file.
+// file written and read through the profile API, a read-only file, the popup menu
+// built from the menu model, the tray icon record, the version record and the help
+// call with no help file.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "commands/popup.h"
 #include "core/frmzoom.h"
-#include "platform/win32/win32.h"
+#include "platform/win32/commands_menu.h"
 
 namespace {
 
@@ -177,4 +179,60 @@ TEST(Versione, ReadFromTheProgramsOwnRecord) {
 
 TEST(Guida, MissingFileOpensNothing) {
     EXPECT_EQ(plat::apri_guida(0, "C:\\non_esiste\\Vitrelo.chm", plat::HH_DISPLAY_TOPIC_, 0), 0u);
+}
+
+namespace {
+
+std::wstring testo_voce(HMENU m, UINT i) {
+    wchar_t t[128] = {};
+    GetMenuStringW(m, i, t, 128, MF_BYPOSITION);
+    return t;
+}
+
+}  // namespace
+
+TEST(MenuPopup, TheTreeOfTheLogicBecomesAWin32Menu) {
+    // The popup as the logic hands it over after start-up at 6x.
+    frmZoom = FrmZoom{};
+    frmZoom.in_caricamento = true;
+    frmZoom.mnuZ_Click(5);
+    frmZoom.mnuR_Click(2);
+    HMENU m = w32::crea_menu_popup(costruisci_popup());
+    ASSERT_NE(m, nullptr);
+    const wchar_t* attese[] = {L"Zoom", L"Dimensione finestra", L"Refresh", L"Immagine",
+                               L"Individua colore", L"Cattura Immagine", L"Inverti colori",
+                               L"Griglia", L"Dimensioni X-Y", L"", L"Minimizza", L"", L"Help",
+                               L"", L"Chiudi"};
+    ASSERT_EQ(GetMenuItemCount(m), 15);
+    for (UINT i = 0; i < 15; ++i) EXPECT_EQ(testo_voce(m, i), attese[i]) << i;
+    for (UINT i : {9u, 11u, 13u}) EXPECT_TRUE(GetMenuState(m, i, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_TRUE(GetMenuState(m, 3, MF_BYPOSITION) & MF_GRAYED);    // "Immagine" while live
+    EXPECT_FALSE(GetMenuState(m, 7, MF_BYPOSITION) & MF_GRAYED);   // "Griglia" at 6x
+    EXPECT_EQ(GetMenuDefaultItem(m, FALSE, 0), UINT(ID_MNUM));
+
+    HMENU zoom = GetSubMenu(m, 0);
+    ASSERT_NE(zoom, nullptr);
+    ASSERT_EQ(GetMenuItemCount(zoom), 9);
+    EXPECT_EQ(testo_voce(zoom, 0), L" .5 x");   // leading blanks kept
+    EXPECT_EQ(testo_voce(zoom, 5), L"  6 x");
+    for (UINT i = 0; i < 9; ++i) {
+        EXPECT_EQ((GetMenuState(zoom, i, MF_BYPOSITION) & MF_CHECKED) != 0, i == 5) << i;
+        EXPECT_EQ(GetMenuItemID(zoom, int(i)), UINT(ID_MNUZ + int(i)));
+    }
+    EXPECT_EQ(testo_voce(GetSubMenu(m, 12), 1), L"Informazioni");
+    EXPECT_TRUE(DestroyMenu(m));
+}
+
+TEST(MenuPopup, TrayModeLeavesThreeItems) {
+    frmZoom = FrmZoom{};
+    frmZoom.in_caricamento = true;
+    frmZoom.imposta_visibile(false);
+    HMENU m = w32::crea_menu_popup(costruisci_popup());
+    ASSERT_EQ(GetMenuItemCount(m), 3);
+    EXPECT_EQ(testo_voce(m, 0), L"Ripristina");
+    EXPECT_TRUE(GetMenuState(m, 1, MF_BYPOSITION) & MF_SEPARATOR);
+    EXPECT_EQ(testo_voce(m, 2), L"Chiudi");
+    EXPECT_EQ(GetMenuDefaultItem(m, FALSE, 0), UINT(ID_MNUM));
+    DestroyMenu(m);
+    finestra_visibile = false;
 }

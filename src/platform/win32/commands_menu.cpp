@@ -1,7 +1,7 @@
 // The command menu as a Win32 popup, the notification icon and the window drag.
 #include <memory>
 
-#include "platform/win32/win32.h"
+#include "platform/win32/commands_menu.h"
 
 namespace {
 
@@ -54,10 +54,12 @@ void riempi_tip(CHAR (&campo)[N], const std::string& testo_utf8) {
 
 }  // namespace
 
+HMENU w32::crea_menu_popup(const std::vector<plat::VocePopup>& voci) { return costruisci(voci); }
+
 namespace plat {
 
 int menu_popup(const std::vector<VocePopup>& voci, bool dal_tray) {
-    MenuPopup menu(costruisci(voci));
+    MenuPopup menu(w32::crea_menu_popup(voci));
     if (!menu) return 0;
     HWND h = w32::finestra();
     POINT p{};
