@@ -49,7 +49,10 @@ elseif(VITRELO_WIN32_TESTS)
     target_include_directories(gtest_mingw SYSTEM PUBLIC ${VITRELO_GTEST_SRC}/include
                                            PRIVATE ${VITRELO_GTEST_SRC})
     add_executable(win32_tests ${VITRELO_WIN32_TESTS} ${VITRELO_RC})
-    target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS})
+    # GCC 12 reports a false "may be used uninitialized" on std::string members when a test
+    # assigns a fresh FrmZoom{} at -O2 (a known libstdc++/GCC 12 false positive); it stays a
+    # warning in the tests, an error everywhere else.
+    target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS} -Wno-error=maybe-uninitialized)
     target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     target_link_libraries(win32_tests PRIVATE vitrelo_win gtest_mingw)
     add_dependencies(win32_tests vitrelo_risorse)

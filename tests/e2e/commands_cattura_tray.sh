@@ -9,11 +9,7 @@
 #   "Chiudi" ends the program even when the settings file cannot be written.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-attendi_avvio
-geometria
+avvia_tutto
 
 if ((WX > 512)); then ax=150; bx=350; else ax=700; bx=900; fi
 ay=250; by=550
@@ -29,14 +25,6 @@ scatta() {
 diversi_da_live() {
     atteso "$E2E_TMP/$1.png" "$2" "$3" "$E2E_TMP/$1_atteso.png"
     differenza "$E2E_TMP/$1_atteso.png" "$E2E_TMP/$1_client.png"
-}
-apri_menu() {
-    MX=$((CX + 20))
-    MY=$((CY + 20))
-    puntatore "$MX" "$MY"
-    sleep 0.4
-    xdotool click 3
-    sleep 0.8
 }
 # Rows of the top-level menu: 16 pixels tall from 3 pixels below its top with the default
 # font of this Wine, separators 9; the submenu of "Help" opens beside its row.

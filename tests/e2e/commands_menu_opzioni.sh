@@ -28,15 +28,6 @@ controlla_live() {
     ritaglia_client "$E2E_TMP/$nome.png" "$E2E_TMP/${nome}_client.png"
 }
 
-# Right-click on the picture; the menu opens at the pointer: sets MX MY.
-apri_menu() {
-    MX=$((CX + 20))
-    MY=$((CY + 20))
-    puntatore "$MX" "$MY"
-    sleep 0.4
-    xdotool click 3
-    sleep 0.8
-}
 
 # Clicks row $1 (from 0, before the first separator) of the open top-level menu: rows are
 # 16 pixels tall from 3 pixels below the menu's top (the default font of this Wine).

@@ -3,11 +3,7 @@
 # (kept down over many ticks) and follows it again after the release.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-attendi_avvio
-geometria
+avvia_tutto
 
 # Two pointer positions well away from the window, on the side where it is not.
 if ((WX > 512)); then ax=150; bx=350; else ax=700; bx=900; fi

@@ -4,11 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$E2E_DIR/tools/export_lib.sh"
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-attendi_avvio
-geometria
+avvia_tutto
 punto_libero
 
 passo "save as foto.bmp"

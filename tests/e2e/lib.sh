@@ -182,3 +182,24 @@ tocca_finestra() {
     local x=$1 y=$2 w=$3 h=$4
     ((x < WX + WW && WX < x + w && y < WY + WH && WY < y + h))
 }
+
+# The usual start of a scenario: display, screen picture, the program, the end of its start-up
+# show, and its geometry.
+avvia_tutto() {
+    avvia_xvfb
+    mostra_schermo
+    avvia_vitrelo
+    attendi_avvio
+    geometria
+}
+
+# Right-click on the picture near its top-left corner; the menu opens at the pointer: sets
+# MX MY.
+apri_menu() {
+    MX=$((CX + 20))
+    MY=$((CY + 20))
+    puntatore "$MX" "$MY"
+    sleep 0.4
+    xdotool click 3
+    sleep 0.8
+}

@@ -3,11 +3,7 @@
 # screen again once the pointer leaves.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-attendi_avvio
-geometria
+avvia_tutto
 
 bianco=$E2E_TMP/bianco.png
 convert -size "${CW}x$CH" xc:white "$bianco"

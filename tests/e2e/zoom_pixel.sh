@@ -4,11 +4,7 @@
 # pixel (the corners check that the rectangle is pushed back onto the screen).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-attendi_avvio
-geometria
+avvia_tutto
 passo "window $WX,$WY ${WW}x$WH, client $CX,$CY ${CW}x$CH"
 ((CW > 0 && CH > 0)) || fallisci "empty client area"
 
