@@ -270,3 +270,15 @@ TEST_F(ComandiImmagine, MailJpegFailureGivesTheCommandsMessage) {
     EXPECT_EQ(messaggi(), V{"Impossibile salvare il file."});
     EXPECT_TRUE(fake::esporta().shell.empty());
 }
+
+TEST_F(ComandiImmagine, MailWithTheTemporaryFolderGoneOpensNothing) {
+    // A temporary folder that vanished (or cannot be written): the picture cannot be
+    // written there, the command says so and hands nothing to the mail program.
+    fake::esporta().hklm["software\\clients\\mail"] = {'W', 'i', 'n', 'd', 'o', 'w', 's', ' ', 'M', 'a', 'i', 'l', 0};
+    fake::esporta().cartelle_mancanti.insert("C:\\Temp");
+    frmZoom.mnuC_S_Click(2);
+    EXPECT_EQ(messaggi(), V{"Impossibile salvare il file."});
+    EXPECT_TRUE(fake::esporta().shell.empty());
+    EXPECT_FALSE(esiste_file("C:\\Temp\\VitreloImage.eml"));
+    EXPECT_FALSE(esiste_file(MAIL_JPG));
+}
