@@ -70,7 +70,7 @@ foreach(tool_src ${VITRELO_E2E_TOOLS})
 endforeach()
 
 # Benchmarks of the real render pass (they print figures; scripts/bench runs them).
-file(GLOB VITRELO_BENCH CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/bench/win32/*.cpp)
+file(GLOB VITRELO_BENCH CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)
 foreach(bench_src ${VITRELO_BENCH})
     get_filename_component(bench ${bench_src} NAME_WE)
     add_executable(${bench} ${bench_src} ${VITRELO_RC})

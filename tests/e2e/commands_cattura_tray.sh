@@ -194,11 +194,5 @@ timeout 15 xdotool search --sync --onlyvisible --name '^Vitrelo - Guida$' >/dev/
 
 passo "\"Chiudi\" with a settings file that cannot be written"
 mkdir "$PROG_DIR/Vitrelo.ini"
-apri_menu
-xdotool key Up Return
-for _ in $(seq 50); do
-    kill -0 "$VITRELO_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$VITRELO_PID" 2>/dev/null && fallisci "the program did not end after \"Chiudi\""
+chiudi_dal_menu
 echo OK

@@ -95,13 +95,7 @@ n=$(differenza "$E2E_TMP/inv_negato.png" "$E2E_TMP/inv_client.png")
 [ "$n" = 0 ] || fallisci "the inverted picture is not the complement ($n pixels differ)"
 
 passo "\"Chiudi\""
-apri_menu
-xdotool key Up Return
-for _ in $(seq 50); do
-    kill -0 "$VITRELO_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$VITRELO_PID" 2>/dev/null && fallisci "the program did not end after \"Chiudi\""
+chiudi_dal_menu
 # Zoom rewritten in place, the other keys added to the section in the order written.
 printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' >"$E2E_TMP/ini_atteso"
 cmp "$E2E_TMP/ini_atteso" "$E2E_TMP/prog/Vitrelo.ini" ||

@@ -203,3 +203,16 @@ apri_menu() {
     xdotool click 3
     sleep 0.8
 }
+
+# "Chiudi", the last item of the menu, chosen with the keyboard; fails unless the program has
+# ended within 5 seconds.
+chiudi_dal_menu() {
+    apri_menu
+    xdotool key Up Return
+    local _i
+    for _i in $(seq 50); do
+        kill -0 "$VITRELO_PID" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    fallisci "the program did not end after \"Chiudi\""
+}

@@ -8,7 +8,7 @@ out=${1:?build folder}
 secondi=${2:-30}
 mkdir -p "$out"
 flags=(-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-       -I"$radice/src")
+       -I"$radice/src" -I"$radice/tests")
 # The logic and the fake platform, once, as a library the targets share.
 logica=("$radice"/src/core/*.cpp "$radice"/src/window/*.cpp "$radice"/src/commands/*.cpp
         "$radice"/src/export/*.cpp "$radice"/src/platform/fake/*.cpp)

@@ -2,10 +2,10 @@
 # Builds and runs the attachment encoder benchmark. Usage: export_base64_bench.sh [FILE]
 # Without FILE a 20 MB file of random bytes is made in a temporary folder.
 set -eu
-radice=$(cd "$(dirname "$0")/../.." && pwd)
+radice=$(cd "$(dirname "$0")/.." && pwd)
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
-g++ -std=c++17 -O2 -I"$radice/src" "$radice/tests/bench/export_base64_bench.cpp" \
+g++ -std=c++17 -O2 -I"$radice/src" "$radice/bench/export_base64_bench.cpp" \
     "$radice/src/export/base64.cpp" -o "$lavoro/bench"
 file=${1:-}
 if [ -z "$file" ]; then

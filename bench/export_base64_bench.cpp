@@ -1,7 +1,7 @@
 // Throughput of the mail attachment's base64 encoder against coreutils
 // `base64 -w 68` on the same file, in the same run. Not a test: it prints figures.
 //
-//   tests/bench/export_base64_bench.sh [file]     (builds with -O2, makes a 20 MB
+//   bench/export_base64_bench.sh [file]     (builds with -O2, makes a 20 MB
 //                                                  random file when none is given)
 #include <chrono>
 #include <cstdio>
