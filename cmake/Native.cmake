@@ -1,32 +1,29 @@
-# Native build: the logic against the fake platform, plain and sanitized, and the CTest
-# registrations of every test layer.
+# Native build: the portable layers with their unit tests against the fakes of the
+# ports (tests/fakes), plain and sanitized, and the CTest registrations of every layer.
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB VITRELO_FAKE_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/platform/fake/*.cpp)
-file(GLOB VITRELO_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/unit/*.cpp)
-
 set(VITRELO_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
+vitrelo_portable("")
+vitrelo_portable(_asan OPTIONS ${VITRELO_SANITIZE})
+
+file(GLOB VITRELO_UNIT_TESTS CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/tests/unit/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/tests/fakes/*.cpp)
+
 if(VITRELO_UNIT_TESTS)
-    vitrelo_logic_library(vitrelo_fake SOURCES ${VITRELO_FAKE_SOURCES})
-    add_executable(unit_tests ${VITRELO_UNIT_TESTS})
+    foreach(suffix "" _asan)
+        add_executable(unit_tests${suffix} ${VITRELO_UNIT_TESTS})
+        target_include_directories(unit_tests${suffix} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+        target_link_libraries(unit_tests${suffix} PRIVATE vitrelo_app${suffix} GTest::gtest_main)
+        target_compile_definitions(unit_tests${suffix} PRIVATE
+            VITRELO_GOLDEN="${CMAKE_CURRENT_SOURCE_DIR}/tests/golden")
+    endforeach()
     target_compile_options(unit_tests PRIVATE ${VITRELO_WARNINGS})
-    target_include_directories(unit_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-    target_link_libraries(unit_tests PRIVATE vitrelo_fake GTest::gtest_main)
-    target_compile_definitions(unit_tests PRIVATE
-        VITRELO_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
     gtest_discover_tests(unit_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 30)
 
-    vitrelo_logic_library(vitrelo_fake_asan SOURCES ${VITRELO_FAKE_SOURCES}
-        OPTIONS ${VITRELO_SANITIZE})
-    target_link_options(vitrelo_fake_asan PUBLIC ${VITRELO_SANITIZE})
-    add_executable(unit_tests_asan ${VITRELO_UNIT_TESTS})
     target_compile_options(unit_tests_asan PRIVATE ${VITRELO_WARNINGS} ${VITRELO_SANITIZE})
-    target_include_directories(unit_tests_asan PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
-    target_link_libraries(unit_tests_asan PRIVATE vitrelo_fake_asan GTest::gtest_main)
-    target_compile_definitions(unit_tests_asan PRIVATE
-        VITRELO_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
+    target_link_options(unit_tests_asan PRIVATE ${VITRELO_SANITIZE})
     # One CTest entry for the whole sanitized run keeps the count readable.
     add_test(NAME unit_tests_asan COMMAND unit_tests_asan --gtest_brief=1)
     set_tests_properties(unit_tests_asan PROPERTIES

@@ -7,9 +7,11 @@ else()
     set(VITRELO_DIST ${CMAKE_CURRENT_SOURCE_DIR}/dist/win64)
 endif()
 
-# The platform implementation; main.cpp holds WinMain and stays out of the test program.
-file(GLOB VITRELO_WIN32_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/platform/win32/*.cpp)
-set(VITRELO_WINMAIN ${VITRELO_SRC}/platform/win32/main.cpp)
+vitrelo_portable("")
+
+# The Win32 layer; main.cpp holds WinMain and stays out of the test program.
+file(GLOB VITRELO_WIN32_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/win32/*.cpp)
+set(VITRELO_WINMAIN ${VITRELO_SRC}/win32/main.cpp)
 list(REMOVE_ITEM VITRELO_WIN32_SOURCES ${VITRELO_WINMAIN})
 
 set(VITRELO_WIN32_LIBS
@@ -21,7 +23,10 @@ include(resources/Risorse.cmake)   # VITRELO_RC: the resource script, its genera
 # One target owns the generated files, so that two programs never draw them at once.
 add_custom_target(vitrelo_risorse DEPENDS ${VITRELO_RISORSE_FILES})
 
-vitrelo_logic_library(vitrelo_win SOURCES ${VITRELO_WIN32_SOURCES} LINK ${VITRELO_WIN32_LIBS})
+add_library(vitrelo_win STATIC ${VITRELO_WIN32_SOURCES})
+target_compile_options(vitrelo_win PRIVATE ${VITRELO_WARNINGS})
+target_link_libraries(vitrelo_win PUBLIC vitrelo_app ${VITRELO_WIN32_LIBS})
+# Newer functions (per-monitor DPI and the like) are looked up at run time.
 target_compile_definitions(vitrelo_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501
                                               WINVER=0x0501)
 
@@ -49,10 +54,7 @@ elseif(VITRELO_WIN32_TESTS)
     target_include_directories(gtest_mingw SYSTEM PUBLIC ${VITRELO_GTEST_SRC}/include
                                            PRIVATE ${VITRELO_GTEST_SRC})
     add_executable(win32_tests ${VITRELO_WIN32_TESTS} ${VITRELO_RC})
-    # GCC 12 reports a false "may be used uninitialized" on std::string members when a test
-    # assigns a fresh FrmZoom{} at -O2 (a known libstdc++/GCC 12 false positive); it stays a
-    # warning in the tests, an error everywhere else.
-    target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS} -Wno-error=maybe-uninitialized)
+    target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS})
     target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     target_link_libraries(win32_tests PRIVATE vitrelo_win gtest_mingw)
     add_dependencies(win32_tests vitrelo_risorse)

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <string>
 
-// Characters that codifica_base64_righe appends for n input bytes, CR LF included.
-size_t lunghezza_base64_righe(size_t n);
+namespace vitrelo {
 
-// Appends the lines, each ending in CR LF. riga_chiusa(ctx) runs once for every
-// line that is closed because another group follows it (not after the last line).
-void codifica_base64_righe(const uint8_t* dati, size_t n, std::string& out,
-                           void (*riga_chiusa)(void*) = nullptr, void* ctx = nullptr);
+// Characters that append_base64_lines appends for n input bytes, CR LF included.
+size_t base64_lines_length(size_t n);
+
+// Appends the lines, each ending in CR LF.
+void append_base64_lines(const uint8_t* data, size_t n, std::string& out);
+
+}  // namespace vitrelo

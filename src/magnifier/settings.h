@@ -1,0 +1,46 @@
+// The three stored options and their form in the settings file.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vitrelo {
+
+constexpr std::array<double, 9> kZoomFactors = {0.5, 1, 2, 3, 4, 6, 8, 10, 12};
+constexpr std::array<int, 5> kRefreshPeriodsMs = {10, 50, 100, 250, 500};
+constexpr int kDefaultIndex = 2;        // 2x, 100 ms
+constexpr double kGridMinimumZoom = 6;  // the grid is drawn (and offered) from 6x up
+
+struct Settings {
+    int zoom_index = kDefaultIndex;
+    int refresh_index = kDefaultIndex;
+    bool invert = false;
+
+    double zoom() const { return kZoomFactors[static_cast<size_t>(zoom_index)]; }
+    int refresh_ms() const { return kRefreshPeriodsMs[static_cast<size_t>(refresh_index)]; }
+    bool half_zoom() const { return zoom_index == 0; }
+};
+
+// An index outside the table (hand-edited file, negative, huge) selects the default.
+int valid_zoom_index(int index);
+int valid_refresh_index(int index);
+
+// A decimal number as the file may hold it: blanks around, a sign, digits with at
+// most one '.'; anything else is not a number.
+std::optional<double> parse_decimal(const std::string& text);
+
+// The raw values read from the file (already trimmed; "" when missing) -> the options.
+// Zoom and Refresh: a number rounded half to even, then validated; not a number -> default.
+// InvertiColori: any non-zero number is true; not a number -> false.
+Settings parse_settings(const std::string& zoom, const std::string& refresh,
+                        const std::string& invert);
+
+// One key of the stored form. Written in this order (the file's bytes depend on it).
+struct StoredValue {
+    const char* key;
+    std::string value;
+};
+std::array<StoredValue, 3> stored_form(const Settings& s);
+
+}  // namespace vitrelo
