@@ -5,7 +5,7 @@ set -eu
 radice=$(cd "$(dirname "$0")/.." && pwd)
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
-g++ -std=c++17 -O2 -I"$radice/src" "$radice/bench/export_base64_bench.cpp" \
+g++ -std=c++20 -O2 -I"$radice/src" "$radice/bench/export_base64_bench.cpp" \
     "$radice/src/export/base64.cpp" -o "$lavoro/bench"
 file=${1:-}
 if [ -z "$file" ]; then

@@ -72,6 +72,7 @@ inline constexpr const char* kPartnerSite = "http://www.example.org/";
 inline constexpr const char* kCopyright = "Copyright (C) 2004-2026 Redazione Vitrelo";
 inline constexpr const char* kMailTip = "e-mail";
 inline constexpr const char* kSiteTipPrefix = "Sito Internet ";
+inline constexpr const char* kVersionPrefix = "  Versione ";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kOkTip = "Chiude la finestra informazioni";
 inline constexpr const char* kCreditPrefix = "Programma realizzato con la\r\ncollaborazione di ";

@@ -7,15 +7,15 @@ radice=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:?build folder}
 secondi=${2:-30}
 mkdir -p "$out"
-flags=(-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
        -I"$radice/src" -I"$radice/tests")
-# The logic and the fake platform, once, as a library the targets share.
-logica=("$radice"/src/core/*.cpp "$radice"/src/window/*.cpp "$radice"/src/commands/*.cpp
-        "$radice"/src/export/*.cpp "$radice"/src/platform/fake/*.cpp)
+# The model and the export layer, once, as objects the targets share.
+logica=("$radice"/src/magnifier/*.cpp "$radice"/src/export/*.cpp)
 oggetti=()
 for f in "${logica[@]}"; do
     o=$out/$(echo "${f#"$radice"/}" | tr / _).o
-    if [ ! -f "$o" ] || [ "$f" -nt "$o" ]; then
+    if [ ! -f "$o" ] || [ "$f" -nt "$o" ] ||
+       [ -n "$(find "$radice"/src/magnifier "$radice"/src/export -name '*.h' -newer "$o")" ]; then
         clang++ "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$f" -o "$o"
     fi
     oggetti+=("$o")

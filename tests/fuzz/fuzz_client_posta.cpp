@@ -4,15 +4,16 @@
 #include <cstring>
 #include <string>
 
-#include "export/mailverify.h"
+#include "export/mail.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
-    const std::string c = client_da_valore(dati, n);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
+    using namespace vitrelo;
+    const std::string c = client_from_value(data, n);
     if (c.size() > n || c.find('\0') != std::string::npos) std::abort();
-    if (std::memcmp(c.data(), dati, c.size()) != 0) std::abort();  // a prefix of the value
-    if (c.size() < n && dati[c.size()] != 0) std::abort();         // cut exactly at the NUL
-    const RottaPosta r = rotta_posta(c);
-    const bool nota = c == "Outlook Express" || c == "Windows Mail" || c == "Microsoft Outlook";
-    if (nota == (r == RottaPosta::NonCompatibile)) std::abort();
+    if (std::memcmp(c.data(), data, c.size()) != 0) std::abort();  // a prefix of the value
+    if (c.size() < n && data[c.size()] != 0) std::abort();         // cut exactly at the NUL
+    const MailRoute r = mail_route(c);
+    const bool known = c == "Outlook Express" || c == "Windows Mail" || c == "Microsoft Outlook";
+    if (known == (r == MailRoute::Unsupported)) std::abort();
     return 0;
 }

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace base64_riferimento {
+namespace base64_reference {
 
 // The lines of the text; false when the text does not end in CR LF.
-inline bool righe(const std::string& s, std::vector<std::string>& out) {
+inline bool lines(const std::string& s, std::vector<std::string>& out) {
     size_t i = 0;
     while (i < s.size()) {
         const size_t j = s.find("\r\n", i);
@@ -20,7 +20,7 @@ inline bool righe(const std::string& s, std::vector<std::string>& out) {
     return true;
 }
 
-inline int valore(char c) {
+inline int value(char c) {
     if (c >= 'A' && c <= 'Z') return c - 'A';
     if (c >= 'a' && c <= 'z') return c - 'a' + 26;
     if (c >= '0' && c <= '9') return c - '0' + 52;
@@ -32,19 +32,19 @@ inline int valore(char c) {
 // Decodes base64 without line breaks. False on a length that is not a multiple of
 // 4, a character outside the alphabet, padding anywhere but at the very end, or
 // fill bits that are not zero.
-inline bool decodifica(const std::string& s, std::vector<uint8_t>& out) {
+inline bool decode(const std::string& s, std::vector<uint8_t>& out) {
     if (s.size() % 4) return false;
     for (size_t i = 0; i < s.size(); i += 4) {
-        const bool ultimo = i + 4 == s.size();
+        const bool last = i + 4 == s.size();
         int v[4];
         int pad = 0;
         for (int k = 0; k < 4; ++k) {
             if (s[i + k] == '=') {
-                if (!ultimo || k < 2) return false;
+                if (!last || k < 2) return false;
                 v[k] = 0;
                 ++pad;
             } else {
-                v[k] = valore(s[i + k]);
+                v[k] = value(s[i + k]);
                 if (v[k] < 0 || pad) return false;
             }
         }
@@ -58,4 +58,4 @@ inline bool decodifica(const std::string& s, std::vector<uint8_t>& out) {
     return true;
 }
 
-}  // namespace base64_riferimento
+}  // namespace base64_reference

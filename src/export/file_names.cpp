@@ -1,0 +1,36 @@
+#include "export/file_names.h"
+
+#include <cctype>
+
+namespace vitrelo {
+
+namespace {
+
+// Start of the UTF-8 character that ends just before byte i.
+size_t previous_character(const std::string& s, size_t i) {
+    do {
+        --i;
+    } while (i > 0 && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80);
+    return i;
+}
+
+}  // namespace
+
+std::string extension_of(const std::string& name) {
+    if (name.find('.') == std::string::npos) return "";
+    size_t i = name.size();
+    for (int n = 0; n < 3 && i > 0; ++n)
+        i = previous_character(name, i);
+    return name.substr(i);
+}
+
+SaveFormat save_format(const std::string& name) {
+    std::string ext = extension_of(name);
+    for (char& c : ext)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (ext == "BMP") return SaveFormat::Bmp;
+    if (ext == "JPG") return SaveFormat::Jpeg;
+    return SaveFormat::Rejected;
+}
+
+}  // namespace vitrelo

@@ -1,0 +1,92 @@
+#include "export/mail.h"
+
+#include <algorithm>
+
+#include "export/base64.h"
+
+namespace vitrelo {
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+const std::string kQuote = "\"";
+const std::string kDelimiter = "------=_NextPart_";
+
+std::string headers(const MailMessage& m, bool with_attachment) {
+    std::string s = "From: <" + m.from + ">" + kCrLf;
+    if (!m.to.empty()) s += "To: " + kQuote + m.to + kQuote + kCrLf;
+    if (!m.cc.empty()) s += "CC: " + kQuote + m.cc + kQuote + kCrLf;
+    if (!m.bcc.empty()) s += "BCC: " + kQuote + m.bcc + kQuote + kCrLf;
+    s += "Subject: " + m.subject + kCrLf;
+    if (with_attachment) {
+        s += "MIME-Version: 1.0" + kCrLf;
+        s += "Content-Type: multipart/mixed;" + kCrLf;
+        s += "    boundary=" + kQuote + "----=_NextPart_" + kQuote + kCrLf;
+    }
+    // A number prints with a blank or a minus sign before it and one blank after.
+    const int64_t p = m.priority;
+    s += "X-Priority:" + std::string(p < 0 ? "-" : " ") + std::to_string(p < 0 ? -p : p) + " " +
+         kCrLf;
+    s += "X-Unsent: 1" + kCrLf;
+    s += kCrLf;
+    s += kDelimiter + kCrLf;
+    s += "Content-Type: text/plain;" + kCrLf;
+    s += "    charset=" + kQuote + "iso-8859-1" + kQuote + kCrLf;
+    s += "Content-Transfer-Encoding: quoted-printable" + kCrLf;
+    s += kCrLf;
+    s += m.body + kCrLf;
+    s += kCrLf;
+    return s;
+}
+
+void append_attachment(const std::string& name, const std::vector<uint8_t>& bytes,
+                       std::string& out) {
+    out += kCrLf;
+    out += kDelimiter + kCrLf;
+    out += "Content-Type: application/octet-stream; name=" + kQuote + name + kQuote + kCrLf;
+    out += "Content-Transfer-Encoding: base64" + kCrLf;
+    out += "Content-Disposition: attachment; filename=" + kQuote + name + kQuote + kCrLf;
+    out += kCrLf;
+    append_base64_lines(bytes.data(), bytes.size(), out);
+    out += kCrLf + kDelimiter + "--" + kCrLf;
+    out += kCrLf + "." + kCrLf;
+}
+
+}  // namespace
+
+std::string mail_message_text(const MailMessage& m, const std::string& attachment_name,
+                              const std::vector<uint8_t>& attachment) {
+    const bool with_attachment = !attachment_name.empty();
+    std::string out = headers(m, with_attachment);
+    if (with_attachment) {
+        out.reserve(out.size() + 512 + base64_lines_length(attachment.size()));
+        // A full path names the attachment by its last component.
+        append_attachment(file_name_of(attachment_name), attachment, out);
+        out += kCrLf;
+    }
+    return out;
+}
+
+std::string file_name_of(const std::string& path) {
+    const size_t i = path.rfind('\\');
+    return i == std::string::npos ? path : path.substr(i + 1);
+}
+
+MailRoute mail_route(const std::string& client) {
+    if (client == "Outlook Express" || client == "Windows Mail") return MailRoute::MessageFile;
+    if (client == "Microsoft Outlook") return MailRoute::Mailto;
+    return MailRoute::Unsupported;
+}
+
+std::string mailto_address(const std::string& subject, const std::string& jpeg_path) {
+    return "mailto:  ?subject=" + subject + "&body= \"" + jpeg_path + "\"";
+}
+
+std::string client_from_value(const uint8_t* data, size_t n) {
+    // Registry data comes from outside: it may be empty, lack its terminating NUL or
+    // carry stray bytes after it.
+    const uint8_t* end = std::find(data, data + n, uint8_t(0));
+    return std::string(reinterpret_cast<const char*>(data), size_t(end - data));
+}
+
+}  // namespace vitrelo

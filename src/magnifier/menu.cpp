@@ -1,0 +1,117 @@
+#include "magnifier/menu.h"
+
+#include <iterator>
+
+#include "magnifier/texts.h"
+
+namespace vitrelo {
+
+namespace {
+
+constexpr int kKindCount = static_cast<int>(CommandKind::Close) + 1;
+constexpr int kIdsPerKind = 100;
+
+// How many items a command kind has.
+int item_count(CommandKind kind) {
+    switch (kind) {
+        case CommandKind::Zoom:
+            return static_cast<int>(std::size(text::kZoomItems));
+        case CommandKind::Size:
+            return static_cast<int>(std::size(text::kSizeItems));
+        case CommandKind::Refresh:
+            return static_cast<int>(std::size(text::kRefreshItems));
+        case CommandKind::Image:
+            return static_cast<int>(std::size(text::kImageItems));
+        default:
+            return 1;
+    }
+}
+
+MenuItem item(const char* caption, Command c, bool checked = false, bool enabled = true) {
+    MenuItem m;
+    m.text = caption;
+    m.id = command_id(c);
+    m.checked = checked;
+    m.enabled = enabled;
+    return m;
+}
+
+MenuItem separator() {
+    MenuItem m;
+    m.text = "-";
+    m.separator = true;
+    return m;
+}
+
+// A submenu of one item array; `checked` is the item that carries the mark, if any.
+template <size_t N>
+MenuItem submenu(const char* caption, CommandKind kind, const char* const (&captions)[N],
+                 std::optional<int> checked, bool enabled = true) {
+    MenuItem m;
+    m.text = caption;
+    m.enabled = enabled;
+    for (size_t i = 0; i < N; ++i) {
+        const int index = static_cast<int>(i);
+        m.children.push_back(item(captions[i], {kind, index}, checked == index));
+    }
+    return m;
+}
+
+}  // namespace
+
+int command_id(Command c) {
+    return (static_cast<int>(c.kind) + 1) * kIdsPerKind + c.index;
+}
+
+std::optional<Command> command_from_id(int id) {
+    const int kind = id / kIdsPerKind - 1;
+    const int index = id % kIdsPerKind;
+    if (kind < 0 || kind >= kKindCount) return std::nullopt;
+    const Command c{static_cast<CommandKind>(kind), index};
+    if (index >= item_count(c.kind)) return std::nullopt;
+    return c;
+}
+
+std::vector<MenuItem> build_menu(const MenuState& s) {
+    std::vector<MenuItem> menu;
+    // In the tray only the way back and Chiudi are left.
+    const bool full = s.window_shown;
+    if (full) {
+        std::optional<int> size;
+        if (s.size_mark) size = static_cast<int>(*s.size_mark);
+        menu.push_back(
+            submenu(text::kMenuZoom, CommandKind::Zoom, text::kZoomItems, s.settings.zoom_index));
+        menu.push_back(submenu(text::kMenuSize, CommandKind::Size, text::kSizeItems, size));
+        menu.push_back(submenu(text::kMenuRefresh, CommandKind::Refresh, text::kRefreshItems,
+                               s.settings.refresh_index));
+        menu.push_back(submenu(text::kMenuImage, CommandKind::Image, text::kImageItems,
+                               std::nullopt, s.image_enabled));
+        menu.push_back(
+            item(text::kMenuPickColor, {CommandKind::PickColor}, s.pick_color, !s.measuring));
+        menu.push_back(
+            item(text::kMenuCapture, {CommandKind::Capture}, s.capture_mode, s.capture_enabled));
+        menu.push_back(item(text::kMenuInvert, {CommandKind::Invert}, s.settings.invert));
+        menu.push_back(item(text::kMenuGrid, {CommandKind::Grid}, s.grid,
+                            s.settings.zoom() >= kGridMinimumZoom));
+        menu.push_back(
+            item(text::kMenuMeasure, {CommandKind::Measure}, s.measuring, !s.pick_color));
+        menu.push_back(separator());
+    }
+    MenuItem minimize =
+        item(full ? text::kMenuMinimize : text::kMenuRestore, {CommandKind::MinimizeRestore});
+    minimize.is_default = true;
+    menu.push_back(minimize);
+    if (full) {
+        menu.push_back(separator());
+        MenuItem help;
+        help.text = text::kMenuHelp;
+        help.children.push_back(item(text::kHelpItems[0], {CommandKind::Help}));
+        help.children.push_back(item(text::kHelpItems[1], {CommandKind::About}));
+        menu.push_back(help);
+    }
+    menu.push_back(separator());
+    menu.push_back(item(text::kMenuClose, {CommandKind::Close}));
+    return menu;
+}
+
+}  // namespace vitrelo
