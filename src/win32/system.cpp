@@ -1,0 +1,178 @@
+// The clipboard, the registry, the shell, help, sounds and the rest of the system.
+#include "win32/windows_headers.h"
+
+#include <htmlhelp.h>  // needs <windows.h> first
+
+#include <algorithm>
+#include <vector>
+
+#include "export/mail.h"
+#include "win32/raii.h"
+#include "win32/resources.h"
+#include "win32/services.h"
+#include "win32/text.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+
+// A message-only window of our own, for when the main window does not exist yet:
+// the clipboard needs an owner, since EmptyClipboard with none makes the next
+// SetClipboardData fail.
+class StandInWindow {
+public:
+    StandInWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr)) {}
+    ~StandInWindow() {
+        if (window_) DestroyWindow(window_);
+    }
+    StandInWindow(const StandInWindow&) = delete;
+    StandInWindow& operator=(const StandInWindow&) = delete;
+    HWND get() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// Another program may hold the clipboard open for a moment: a few tries.
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) {
+        for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+            open_ = OpenClipboard(owner) != FALSE;
+            if (!open_) Sleep(20);
+        }
+    }
+    ~OpenClipboardScope() {
+        if (open_) CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+// A device-dependent copy of the image, the form every program reads as CF_BITMAP.
+Bitmap device_bitmap_of(const Image& image) {
+    const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return Bitmap();
+    const WindowDc screen(nullptr);
+    Bitmap bitmap(CreateCompatibleBitmap(screen.get(), image.width, image.height));
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;  // top row first, as the image holds them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int rows = bitmap
+                         ? SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(image.height),
+                                     image.pixels.data(), &info, DIB_RGB_COLORS)
+                         : 0;
+    return rows == image.height ? std::move(bitmap) : Bitmap();
+}
+
+bool put_on_clipboard(HWND owner, Bitmap bitmap) {
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard || !EmptyClipboard() || !SetClipboardData(CF_BITMAP, bitmap.get())) return false;
+    bitmap.release();  // the system owns it from SetClipboardData on and deletes it when emptied
+    return true;
+}
+
+bool clipboard_has_bitmap(HWND owner) {
+    const OpenClipboardScope clipboard(owner);
+    return clipboard && IsClipboardFormatAvailable(CF_BITMAP) &&
+           GetClipboardData(CF_BITMAP) != nullptr;
+}
+
+std::string utf8_from_ansi(const std::string& ansi) {
+    if (ansi.empty()) return {};
+    const int n =
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), w.data(), n);
+    return utf8(w);
+}
+
+int sound_resource(Sound sound) {
+    switch (sound) {
+        case Sound::Lock:
+            return resource::kLockSound;
+        case Sound::Pause:
+            return resource::kPauseSound;
+        case Sound::Leave:
+            return resource::kLeaveSound;
+    }
+    return 0;
+}
+
+}  // namespace
+
+ClipboardResult Win32System::copy_to_clipboard(const Image& image) {
+    Bitmap bitmap = device_bitmap_of(image);
+    if (!bitmap) return ClipboardResult::Failed;
+    const StandInWindow stand_in;
+    const HWND owner = window_ ? window_ : stand_in.get();
+    if (!put_on_clipboard(owner, std::move(bitmap))) return ClipboardResult::Failed;
+    return clipboard_has_bitmap(owner) ? ClipboardResult::Copied : ClipboardResult::Unreadable;
+}
+
+std::string Win32System::mail_client() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return {};
+    const RegistryKey owned(key);
+    DWORD size = 0;
+    if (RegQueryValueExA(key, "", nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS || size == 0)
+        return {};
+    std::vector<uint8_t> data(size);
+    DWORD read = size;
+    if (RegQueryValueExA(key, "", nullptr, nullptr, data.data(), &read) != ERROR_SUCCESS) return {};
+    return utf8_from_ansi(client_from_value(data.data(), std::min(read, size)));
+}
+
+void Win32System::open(const std::string& target) {
+    ShellExecuteW(nullptr, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32System::open_help(const std::string& path) {
+    using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    // Never freed: the help window lives in this library after the call returns.
+    const HMODULE library = LoadLibraryW(L"hhctrl.ocx");
+    if (!library) return;
+    const auto html_help = reinterpret_cast<HtmlHelp>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")));
+    if (html_help) html_help(window_, wide(path).c_str(), HH_DISPLAY_TOPIC, 0);
+}
+
+void Win32System::play(Sound sound) {
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(sound_resource(sound)), L"SOUND");
+    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    // Resource memory stays valid for the program's life, as asynchronous playback
+    // from memory requires.
+    const void* wave = loaded ? LockResource(loaded) : nullptr;
+    if (wave) sndPlaySoundW(static_cast<LPCWSTR>(wave), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+}
+
+void Win32System::sleep(int ms) {
+    Sleep(static_cast<DWORD>(std::max(ms, 0)));
+}
+
+bool Win32System::can_fade() {
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    return GetVersionExW(&version) && version.dwMajorVersion >= 5;
+}
+
+void Win32System::quit() {
+    if (window_ && IsWindow(window_))
+        DestroyWindow(window_);
+    else
+        PostQuitMessage(0);
+}
+
+}  // namespace vitrelo::win32
