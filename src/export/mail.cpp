@@ -25,8 +25,10 @@ std::string headers(const MailMessage& m, bool with_attachment) {
     }
     // A number prints with a blank or a minus sign before it and one blank after.
     const int64_t p = m.priority;
-    s += "X-Priority:" + std::string(p < 0 ? "-" : " ") + std::to_string(p < 0 ? -p : p) + " " +
-         kCrLf;
+    s += "X-Priority:";
+    s += p < 0 ? "-" : " ";
+    s += std::to_string(p < 0 ? -p : p);
+    s += " " + kCrLf;
     s += "X-Unsent: 1" + kCrLf;
     s += kCrLf;
     s += kDelimiter + kCrLf;
