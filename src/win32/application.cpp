@@ -1,0 +1,46 @@
+#include "win32/application.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+constexpr SIZE kFirstClientSize = {300, 255};
+}  // namespace
+
+Application::Application(HINSTANCE instance)
+    : instance_(instance),
+      view_(instance, windows_, picture_),
+      screen_(picture_),
+      shell_(instance, windows_.main),
+      dialogs_(windows_.main),
+      system_(windows_.main),
+      controller_(Ports{screen_, view_, shell_, dialogs_, storage_, system_}) {}
+
+Application::~Application() {
+    ready_ = false;
+    // Destroyed while everything its procedures use still exists.
+    if (windows_.main && IsWindow(windows_.main)) DestroyWindow(windows_.main);
+    windows_.tooltip.reset();
+}
+
+bool Application::start() {
+    if (!create_windows(instance_, *this, kFirstClientSize, windows_)) return false;
+    view_.created();
+    ready_ = true;
+    return guarded([&] { controller_.start(); });
+}
+
+int Application::run() {
+    MSG msg = {};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void Application::client_resized(Size client) {
+    // The picture has the new size before the controller hears of it.
+    if (view_.client_resized(client)) guarded([&] { controller_.resized(); });
+}
+
+}  // namespace vitrelo::win32

@@ -1,0 +1,77 @@
+#include "win32/screen.h"
+
+#include "magnifier/capture.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+
+int virtual_key(Key key) {
+    switch (key) {
+        case Key::Ctrl:
+            return VK_CONTROL;
+        case Key::Space:
+            return VK_SPACE;
+        case Key::Zero:
+            return '0';
+        case Key::NumpadZero:
+            return VK_NUMPAD0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+Win32Screen::Win32Screen(Picture& picture)
+    : picture_(picture), screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
+
+std::optional<Point> Win32Screen::pointer() {
+    POINT p;
+    if (!GetCursorPos(&p)) return std::nullopt;
+    return Point{p.x, p.y};
+}
+
+bool Win32Screen::key_pressed(Key key) {
+    return GetAsyncKeyState(virtual_key(key)) != 0;
+}
+
+Rect Win32Screen::bounds() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+int Win32Screen::dpi() {
+    const int dpi = screen_ ? GetDeviceCaps(screen_.get(), LOGPIXELSX) : 0;
+    return dpi > 0 ? dpi : 96;
+}
+
+std::optional<Color> Win32Screen::pixel(Point p) {
+    if (!screen_) return std::nullopt;
+    const COLORREF c = GetPixel(screen_.get(), p.x, p.y);
+    if (c == CLR_INVALID) return std::nullopt;
+    return static_cast<Color>(c);
+}
+
+void Win32Screen::capture(const Capture& capture, bool invert) {
+    if (!screen_ || !picture_.dc()) return;
+    const Rect& s = capture.source;
+    StretchBlt(picture_.dc(), 0, 0, capture.destination.width, capture.destination.height,
+               screen_.get(), s.left, s.top, s.width, s.height, invert ? SRCINVERT : SRCCOPY);
+}
+
+void Win32Screen::draw_pointer(double zoom, Point shift) {
+    if (!picture_.dc()) return;
+    HCURSOR cursor = GetCursor();
+    CURSORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (GetCursorInfo(&info)) cursor = info.hCursor;
+    ICONINFO icon = {};
+    if (!cursor || !GetIconInfo(cursor, &icon)) return;
+    const Bitmap mask(icon.hbmMask);  // both bitmaps are ours to delete
+    const Bitmap color(icon.hbmColor);
+    const Point hotspot{static_cast<int32_t>(icon.xHotspot), static_cast<int32_t>(icon.yHotspot)};
+    const Point origin = pointer_origin(picture_.size(), zoom, shift, hotspot);
+    const int side = round_even(32 * zoom);
+    DrawIconEx(picture_.dc(), origin.x, origin.y, cursor, side, side, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace vitrelo::win32

@@ -1,0 +1,28 @@
+// The Screen port: the pointer, the keys, and the screen stretched into the picture.
+#pragma once
+
+#include "app/ports.h"
+#include "win32/raii.h"
+#include "win32/window_picture.h"
+
+namespace vitrelo::win32 {
+
+class Win32Screen final : public Screen {
+public:
+    explicit Win32Screen(Picture& picture);
+    std::optional<Point> pointer() override;
+    bool key_pressed(Key key) override;
+    Rect bounds() override;
+    int dpi() override;
+    std::optional<Color> pixel(Point p) override;
+    void capture(const Capture& capture, bool invert) override;
+    void draw_pointer(double zoom, Point shift) override;
+
+private:
+    Picture& picture_;
+    // Made once for the program's life: GetDC(NULL) on every pass costs a round trip
+    // to the window server under Wine; this DC is the same screen surface.
+    Dc screen_;
+};
+
+}  // namespace vitrelo::win32

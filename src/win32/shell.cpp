@@ -1,0 +1,94 @@
+#include "win32/shell.h"
+
+#include <cwchar>
+
+#include "magnifier/texts.h"
+#include "win32/raii.h"
+#include "win32/resources.h"
+#include "win32/text.h"
+#include "win32/window.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+
+// One level of the menu; each submenu belongs to its parent once appended.
+Menu build(const std::vector<MenuItem>& items) {
+    Menu menu(CreatePopupMenu());
+    if (!menu) return menu;
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        UINT flags = MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED) |
+                     (item.enabled ? MF_ENABLED : MF_GRAYED);
+        UINT_PTR id = static_cast<UINT_PTR>(item.id);
+        Menu submenu;
+        if (!item.children.empty()) {
+            submenu = build(item.children);
+            if (!submenu) continue;
+            flags |= MF_POPUP;
+            id = reinterpret_cast<UINT_PTR>(submenu.get());
+        }
+        const std::wstring text = wide(item.text);
+        if (AppendMenuW(menu.get(), flags, id, text.c_str()))
+            submenu.release();  // the parent's now
+        if (item.is_default) SetMenuDefaultItem(menu.get(), static_cast<UINT>(item.id), FALSE);
+    }
+    return menu;
+}
+
+NOTIFYICONDATAW icon_data(HWND window) {
+    NOTIFYICONDATAW data = {};
+    // The record's first form: every version of the shell takes it.
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 1;
+    return data;
+}
+
+}  // namespace
+
+Win32Shell::~Win32Shell() {
+    remove_tray_icon();
+}
+
+int Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray) {
+    const Menu menu = build(items);
+    if (!menu) return 0;
+    POINT p = {};
+    GetCursorPos(&p);
+    // From the tray the window is hidden and not active: without this the menu
+    // would not close when the user clicks elsewhere.
+    if (from_tray) SetForegroundWindow(window_);
+    const int chosen = static_cast<int>(TrackPopupMenuEx(
+        menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+        p.x, p.y, window_, nullptr));
+    // The classic companion of the call above: the next click dismisses a later
+    // tray menu at once.
+    if (from_tray) PostMessageW(window_, WM_NULL, 0, 0);
+    return chosen;
+}
+
+bool Win32Shell::add_tray_icon() {
+    NOTIFYICONDATAW data = icon_data(window_);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resource::kTrayIcon),
+                                               IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR | LR_SHARED));
+    const std::wstring tip = wide(text::kTrayTip);
+    std::wcsncpy(data.szTip, tip.c_str(), 63);  // the first form's field holds 64
+    if (!Shell_NotifyIconW(NIM_ADD, &data)) return false;
+    tray_window_ = window_;
+    return true;
+}
+
+void Win32Shell::remove_tray_icon() {
+    if (!tray_window_) return;
+    NOTIFYICONDATAW data = icon_data(tray_window_);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    tray_window_ = nullptr;
+}
+
+}  // namespace vitrelo::win32

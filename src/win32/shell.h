@@ -1,0 +1,27 @@
+// The Shell port: the command menu as a popup, and the notification-area icon.
+#pragma once
+
+#include "app/ports.h"
+#include "win32/windows_headers.h"
+
+namespace vitrelo::win32 {
+
+class Win32Shell final : public Shell {
+public:
+    // `window` is the main window: the menu's owner and the icon's message target.
+    Win32Shell(HINSTANCE instance, const HWND& window) : instance_(instance), window_(window) {}
+    ~Win32Shell() override;
+    Win32Shell(const Win32Shell&) = delete;
+    Win32Shell& operator=(const Win32Shell&) = delete;
+
+    int popup(const std::vector<MenuItem>& items, bool from_tray) override;
+    bool add_tray_icon() override;
+    void remove_tray_icon() override;
+
+private:
+    HINSTANCE instance_;
+    const HWND& window_;
+    HWND tray_window_ = nullptr;  // the window the icon was added for, while it is there
+};
+
+}  // namespace vitrelo::win32

@@ -1,0 +1,222 @@
+#include "win32/view.h"
+
+#include "magnifier/texts.h"
+#include "win32/text.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+
+Font credits_font(int dpi, bool italic) {
+    return Font(CreateFontW(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, italic ? TRUE : FALSE, FALSE,
+                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+}
+
+int line_height(HDC dc, const Font& font) {
+    Selected selected(dc, font.get());
+    TEXTMETRICW metrics = {};
+    if (!GetTextMetricsW(dc, &metrics)) return 0;
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// A line wider than the picture starts left of it and loses both ends.
+void print_centred(HDC dc, const Font& font, int picture_width, int y, const std::string& line) {
+    Selected selected(dc, font.get());
+    const std::wstring text = wide(line);
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int x = round_even((picture_width - extent.cx) / 2.0);
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF color = SetTextColor(dc, RGB(0, 0, 0));
+    TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    SetTextColor(dc, color);
+    SetBkMode(dc, mode);
+}
+
+}  // namespace
+
+Win32View::Win32View(HINSTANCE instance, Windows& windows, Picture& picture)
+    : windows_(windows), picture_(picture), resources_(instance) {}
+
+void Win32View::created() {
+    remember_geometry();
+    RECT client = {};
+    GetClientRect(windows_.main, &client);
+    client_resized({client.right, client.bottom});
+}
+
+void Win32View::remember_geometry() {
+    RECT r = {};
+    if (!GetWindowRect(windows_.main, &r)) return;
+    window_rect_ = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+bool Win32View::client_resized(Size client) {
+    if (client == client_size_) return false;
+    client_size_ = client;
+    picture_.resize(client);
+    if (windows_.picture) MoveWindow(windows_.picture, 0, 0, client.width, client.height, TRUE);
+    return true;
+}
+
+void Win32View::set_window_rect(const Rect& r) {
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (r.left == window_rect_.left && r.top == window_rect_.top) flags |= SWP_NOMOVE;
+    if (r.size() == window_rect_.size()) flags |= SWP_NOSIZE;
+    if ((flags & SWP_NOMOVE) && (flags & SWP_NOSIZE)) return;
+    // WM_SIZE tells the controller of a new size before SetWindowPos returns.
+    SetWindowPos(windows_.main, nullptr, r.left, r.top, r.width, r.height, flags);
+}
+
+void Win32View::set_size_limits(Size minimum, std::optional<Size> maximum) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+}
+
+void Win32View::limit_tracking(MINMAXINFO& info) const {
+    if (minimum_.width > 0 && minimum_.height > 0)
+        info.ptMinTrackSize = {minimum_.width, minimum_.height};
+    if (maximum_) info.ptMaxTrackSize = {maximum_->width, maximum_->height};
+}
+
+void Win32View::show(const ViewState& state) {
+    const ViewState old = state_;
+    state_ = state;  // what the parts paint from
+    if (state.layout != old.layout) lay_out(state.layout);
+    if (state.strip_shown != old.strip_shown)
+        ShowWindow(windows_.strip, state.strip_shown ? SW_SHOWNA : SW_HIDE);
+    if (state.readout != old.readout || state.swatch_shown != old.swatch_shown ||
+        state.swatch != old.swatch || state.tool_icon != old.tool_icon)
+        InvalidateRect(windows_.strip, nullptr, FALSE);
+    show_lock(state, old);
+    if (state.measure != old.measure) InvalidateRect(windows_.picture, nullptr, FALSE);
+    // The pointer changes at once, not at the next move of the mouse.
+    if (state.picture_pointer != old.picture_pointer && pointer_over(windows_.picture))
+        SetCursor(resources_.pointer(state.picture_pointer));
+    if (state.logo_shown != old.logo_shown) {
+        if (state.logo_shown)
+            SetWindowPos(windows_.logo, HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ShowWindow(windows_.logo, state.logo_shown ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void Win32View::lay_out(const Layout& layout) {
+    auto move = [](HWND w, const Rect& r) {
+        MoveWindow(w, r.left, r.top, r.width, r.height, TRUE);
+    };
+    move(windows_.picture, layout.picture);
+    move(windows_.strip, layout.strip);
+    move(windows_.lock, layout.lock);
+    move(windows_.logo, layout.logo);
+    InvalidateRect(windows_.strip, nullptr, FALSE);
+    // The close icon's tip follows the icon.
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = windows_.strip;
+    tool.uId = 1;
+    tool.rect = {layout.close.left, layout.close.top, layout.close.right(), layout.close.bottom()};
+    SendMessageW(windows_.tooltip.get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32View::show_lock(const ViewState& state, const ViewState& old) {
+    if (state.lock_enabled != old.lock_enabled) EnableWindow(windows_.lock, state.lock_enabled);
+    if (state.lock == old.lock) return;
+    if (state.lock == LockIcon::Hidden) {
+        ShowWindow(windows_.lock, SW_HIDE);
+        return;
+    }
+    InvalidateRect(windows_.lock, nullptr, FALSE);
+    ShowWindow(windows_.lock, SW_SHOWNA);
+    const HWND lock = windows_.lock;
+    if (state.lock == LockIcon::Open)
+        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock), text::kLeaveCaptureTip);
+    else if (state.lock == LockIcon::Closed)
+        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock), text::kUnlockTip);
+}
+
+void Win32View::set_tooltip(HWND tool_window, UINT_PTR id, const std::string& text) {
+    std::wstring tip = wide(text);
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = tool_window;
+    tool.uId = id;
+    tool.lpszText = tip.data();
+    SendMessageW(windows_.tooltip.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool Win32View::pointer_over(HWND window) const {
+    POINT p;
+    return GetCursorPos(&p) && WindowFromPoint(p) == window;
+}
+
+void Win32View::present() {
+    if (!windows_.picture_dc) return;
+    // Straight to the screen through the window's own DC: invalidating and painting
+    // would cost several round trips to the window server per frame under Wine.
+    const Size size = picture_.size();
+    paint_picture(windows_.picture_dc, {0, 0, size.width, size.height}, picture_.dc(), state_,
+                  resources_);
+    if (state_.lock != LockIcon::Hidden) InvalidateRect(windows_.lock, nullptr, FALSE);
+}
+
+void Win32View::draw_credits(const std::string& line, const std::string& italic_line) {
+    const HDC dc = picture_.dc();
+    if (!dc) return;
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    const Font normal = credits_font(dpi, false);
+    const Font italic = credits_font(dpi, true);
+    const int width = picture_.size().width;
+    // Each line starts where the one before ended, the first below an empty one.
+    const int height = line_height(dc, normal);
+    print_centred(dc, normal, width, height, line);
+    print_centred(dc, italic, width, 2 * height, italic_line);
+}
+
+void Win32View::set_shown(bool shown) {
+    ShowWindow(windows_.main, shown ? SW_SHOW : SW_HIDE);
+}
+
+void Win32View::set_enabled(bool enabled) {
+    EnableWindow(windows_.main, enabled);
+}
+
+void Win32View::set_topmost(bool topmost) {
+    SetWindowPos(windows_.main, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32View::set_alpha(uint8_t alpha) {
+    // The style is read and written at every step, as a fade has always done.
+    const LONG style = GetWindowLongW(windows_.main, GWL_EXSTYLE);
+    SetWindowLongW(windows_.main, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(windows_.main, 0, alpha, LWA_ALPHA);
+}
+
+void Win32View::drag() {
+    ReleaseCapture();
+    // The system's move loop runs inside this call until the button is released.
+    SendMessageW(windows_.main, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void Win32View::set_timer(std::optional<int> period_ms) {
+    if (period_ms)
+        SetTimer(windows_.main, kTimerId, static_cast<UINT>(*period_ms), nullptr);
+    else
+        KillTimer(windows_.main, kTimerId);
+}
+
+void Win32View::pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // left for the message loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace vitrelo::win32

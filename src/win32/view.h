@@ -1,0 +1,61 @@
+// The View port: the main window's geometry, its parts, the picture on the screen.
+#pragma once
+
+#include <optional>
+
+#include "app/ports.h"
+#include "win32/window.h"
+#include "win32/window_parts.h"
+#include "win32/window_picture.h"
+
+namespace vitrelo::win32 {
+
+class Win32View final : public View {
+public:
+    Win32View(HINSTANCE instance, Windows& windows, Picture& picture);
+
+    Rect window_rect() override { return window_rect_; }
+    void set_window_rect(const Rect& r) override;
+    Size client_size() override { return client_size_; }
+    void set_size_limits(Size minimum, std::optional<Size> maximum) override;
+    void show(const ViewState& state) override;
+    PixelView picture() override { return picture_.pixels(); }
+    void present() override;
+    void draw_credits(const std::string& line, const std::string& italic_line) override;
+    void set_shown(bool shown) override;
+    void set_enabled(bool enabled) override;
+    void set_topmost(bool topmost) override;
+    void set_alpha(uint8_t alpha) override;
+    void drag() override;
+    void set_timer(std::optional<int> period_ms) override;
+    void pump() override;
+
+    // From the window procedures.
+    const ViewState& state() const { return state_; }
+    const PartResources& resources() const { return resources_; }
+    HDC picture_dc() const { return picture_.dc(); }
+    // The window moved or changed size (WM_WINDOWPOSCHANGED).
+    void remember_geometry();
+    // The client area has `client` pixels: the picture follows. True for a real change.
+    bool client_resized(Size client);
+    void limit_tracking(MINMAXINFO& info) const;
+    // After the windows exist: their first state.
+    void created();
+
+private:
+    void lay_out(const Layout& layout);
+    void show_lock(const ViewState& state, const ViewState& old);
+    void set_tooltip(HWND tool_window, UINT_PTR id, const std::string& text);
+    bool pointer_over(HWND window) const;
+
+    Windows& windows_;
+    Picture& picture_;
+    PartResources resources_;
+    ViewState state_;  // as shown
+    Rect window_rect_;
+    Size client_size_;
+    Size minimum_;
+    std::optional<Size> maximum_;
+};
+
+}  // namespace vitrelo::win32

@@ -1,0 +1,276 @@
+#include "win32/window.h"
+
+#include "magnifier/texts.h"
+#include "win32/application.h"
+#include "win32/resources.h"
+#include "win32/text.h"
+
+namespace vitrelo::win32 {
+
+namespace {
+
+// The class the program has always had: outside tools find the window by it.
+constexpr wchar_t kMainClass[] = L"VitreloFinestra";
+constexpr wchar_t kPictureClass[] = L"VitreloPicture";
+constexpr wchar_t kStripClass[] = L"VitreloStrip";
+constexpr wchar_t kLockClass[] = L"VitreloLock";
+constexpr wchar_t kLogoClass[] = L"VitreloLogo";
+constexpr UINT kDoubleClick = WM_LBUTTONDBLCLK;  // the tray icon's mouse messages
+constexpr UINT kRightButtonUp = WM_RBUTTONUP;
+
+// Every window of the program finds the Application here, set at WM_NCCREATE.
+Application* application_of(HWND h, UINT m, LPARAM lp) {
+    if (m == WM_NCCREATE) {
+        auto* app = static_cast<Application*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
+        return app;
+    }
+    return reinterpret_cast<Application*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+}
+
+Point point_of(LPARAM lp) {
+    return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+}
+
+bool inside(const Rect& r, LPARAM lp) {
+    const Point p = point_of(lp);
+    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
+}
+
+bool pointer_inside(HWND h, const Rect& r) {
+    POINT p;
+    if (!GetCursorPos(&p) || !ScreenToClient(h, &p)) return false;
+    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
+}
+
+LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    Controller& controller = app.controller();
+    switch (m) {
+        case WM_TIMER:
+            if (wp == kTimerId) app.guarded([&] { controller.tick(); });
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            // Read on every tick: kept here rather than asked of the window server.
+            app.view().remember_geometry();
+            break;  // DefWindowProc sends WM_SIZE and WM_MOVE
+        case WM_SIZE:
+            if (wp != SIZE_MINIMIZED) app.client_resized({LOWORD(lp), HIWORD(lp)});
+            return 0;
+        case WM_GETMINMAXINFO:
+            app.view().limit_tracking(*reinterpret_cast<MINMAXINFO*>(lp));
+            return 0;
+        case kTrayMessage:
+            if (static_cast<UINT>(lp) == kDoubleClick)
+                app.guarded([&] { controller.tray_double_click(); });
+            if (static_cast<UINT>(lp) == kRightButtonUp)
+                app.guarded([&] { controller.tray_menu(); });
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_CLOSE:
+            // Only "Chiudi" saves the options; any other way just ends.
+            DestroyWindow(h);
+            return 0;
+        case WM_DESTROY:
+            KillTimer(h, kTimerId);
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            app.main_window_gone();
+            break;
+    }
+    return DefWindowProcW(h, m, wp, lp);
+}
+
+LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    Controller& controller = app.controller();
+    switch (m) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            if (HDC dc = BeginPaint(h, &ps))
+                paint_picture(dc, ps.rcPaint, app.view().picture_dc(), app.view().state(),
+                              app.view().resources());
+            EndPaint(h, &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) != HTCLIENT) break;
+            SetCursor(app.view().resources().pointer(app.view().state().picture_pointer));
+            return TRUE;
+        case WM_LBUTTONDOWN:
+            app.guarded([&] { controller.left_button_down(point_of(lp)); });
+            return 0;
+        case WM_RBUTTONDOWN:
+            app.guarded([&] { controller.right_button_down(); });
+            return 0;
+        case WM_MOUSEMOVE:
+            app.guarded([&] { controller.pointer_moved(point_of(lp), (wp & MK_LBUTTON) != 0); });
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            app.guarded([&] { controller.button_up(); });
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            app.guarded([&] { controller.double_click(); });
+            return 0;
+    }
+    return DefWindowProcW(h, m, wp, lp);
+}
+
+LRESULT strip_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    const ViewState& state = app.view().state();
+    switch (m) {
+        case WM_PAINT:
+            paint_strip(h, state, app.view().resources());
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT && pointer_inside(h, state.layout.close)) {
+                SetCursor(app.view().resources().cursor(resource::kHandCursor));
+                return TRUE;
+            }
+            break;
+        case WM_LBUTTONUP:
+            if (state.strip_shown && inside(state.layout.close, lp))
+                app.guarded([&] { app.controller().close_icon_clicked(); });
+            return 0;
+    }
+    return DefWindowProcW(h, m, wp, lp);
+}
+
+LRESULT lock_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    switch (m) {
+        case WM_PAINT:
+            paint_lock(h, app.view().state(), app.view().resources(), app.view().picture_dc());
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) != HTCLIENT) break;
+            SetCursor(app.view().resources().cursor(resource::kHandCursor));
+            return TRUE;
+        case WM_LBUTTONDOWN:
+            SetCapture(h);
+            return 0;
+        case WM_LBUTTONUP:
+            // A click: pressed and released on the button.
+            if (GetCapture() == h) {
+                ReleaseCapture();
+                RECT c;
+                GetClientRect(h, &c);
+                if (inside({0, 0, c.right, c.bottom}, lp))
+                    app.guarded([&] { app.controller().lock_clicked(); });
+            }
+            return 0;
+    }
+    return DefWindowProcW(h, m, wp, lp);
+}
+
+LRESULT logo_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_PAINT) {
+        paint_logo(h, app.view().resources());
+        return 0;
+    }
+    if (m == WM_ERASEBKGND) return 1;
+    return DefWindowProcW(h, m, wp, lp);
+}
+
+using Handler = LRESULT (*)(Application&, HWND, UINT, WPARAM, LPARAM);
+
+template <Handler handler>
+LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+    // WM_GETMINMAXINFO comes before WM_NCCREATE: no Application yet.
+    Application* app = application_of(h, m, lp);
+    if (!app) return DefWindowProcW(h, m, wp, lp);
+    return handler(*app, h, m, wp, lp);
+}
+
+bool register_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.lpszClassName = name;
+    if (proc == procedure<main_message>) {
+        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(resource::kAppIcon));
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource::kAppIcon),
+                                                   IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    }
+    // A second Application in one process (the Win32-side tests) finds them registered.
+    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool register_classes(HINSTANCE instance) {
+    return register_class(instance, kMainClass, procedure<main_message>, 0) &&
+           register_class(instance, kPictureClass, procedure<picture_message>,
+                          CS_DBLCLKS | CS_OWNDC) &&
+           register_class(instance, kStripClass, procedure<strip_message>, 0) &&
+           register_class(instance, kLockClass, procedure<lock_message>, 0) &&
+           register_class(instance, kLogoClass, procedure<logo_message>, 0);
+}
+
+HWND child(HINSTANCE instance, Application& app, const wchar_t* name, HWND parent, RECT r,
+           DWORD style) {
+    return CreateWindowExW(0, name, L"", WS_CHILD | WS_CLIPSIBLINGS | style, r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, parent, nullptr, instance, &app);
+}
+
+void add_tool(HWND tooltip, HWND window, UINT_PTR id, UINT flags, const wchar_t* tip) {
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = flags | TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.uId = id;
+    tool.lpszText = const_cast<wchar_t*>(tip);
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void create_tooltip(HINSTANCE instance, Windows& w) {
+    // No owner: under Wine a window that owns a topmost window can no longer be made
+    // topmost itself (SetWindowPos HWND_TOPMOST is silently lost). Windows does not
+    // care; an unowned tooltip works the same on both.
+    const HWND tooltip = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!tooltip) return;
+    w.tooltip.reset(tooltip);
+    add_tool(tooltip, w.lock, reinterpret_cast<UINT_PTR>(w.lock), TTF_IDISHWND, L"");
+    const std::wstring close_tip = wide(text::kCloseTip);
+    add_tool(tooltip, w.strip, 1, 0, close_tip.c_str());
+}
+
+}  // namespace
+
+bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& w) {
+    if (!register_classes(instance)) return false;
+    // A resizable frame without a caption: the picture is the whole window and
+    // dragging it moves the window.
+    const DWORD style = WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN;
+    RECT r = {0, 0, client.cx, client.cy};
+    AdjustWindowRectEx(&r, style, FALSE, 0);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const std::wstring title = wide(text::kTitle);
+    w.main = CreateWindowExW(0, kMainClass, title.c_str(), style, x, y, width, height, nullptr,
+                             nullptr, instance, &app);
+    if (!w.main) return false;
+    const RECT whole = {0, 0, client.cx, client.cy};
+    w.picture = child(instance, app, kPictureClass, w.main, whole, WS_CLIPCHILDREN | WS_VISIBLE);
+    if (w.picture) w.picture_dc = GetDC(w.picture);  // its own DC: never released
+    w.strip = child(instance, app, kStripClass, w.picture, {}, 0);
+    w.lock = child(instance, app, kLockClass, w.picture, {}, 0);
+    w.logo = child(instance, app, kLogoClass, w.main, {}, 0);
+    if (!w.picture || !w.strip || !w.lock || !w.logo) return false;
+    // The logo lies above the picture.
+    SetWindowPos(w.logo, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    create_tooltip(instance, w);
+    return true;
+}
+
+}  // namespace vitrelo::win32

@@ -1,0 +1,128 @@
+// The window side under Wine: what only the real Win32 calls show. One Application
+// for the suite (its start-up show takes two seconds), driven the way the timer and
+// the window procedures drive it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "win32/application.h"
+
+namespace {
+
+using vitrelo::Command;
+using vitrelo::CommandKind;
+using vitrelo::Freeze;
+using vitrelo::PixelView;
+using vitrelo::Rect;
+using vitrelo::win32::Application;
+
+// Live GDI objects of this process. GetGuiResources is a stub under Wine (always 0),
+// so every handle index is probed with GetObjectType instead: Wine accepts a handle
+// whose high word is zero by its index alone. Test-only: it relies on Wine's layout.
+int live_gdi_objects() {
+    int n = 0;
+    for (uintptr_t i = 1; i < 0x10000; ++i)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++n;
+    return n;
+}
+
+void key(WORD vk, bool down) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(input));
+}
+
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app_ = std::make_unique<Application>(GetModuleHandleW(nullptr));
+        ASSERT_TRUE(app_->start());
+    }
+    static void TearDownTestSuite() {
+        app_.reset();
+        // The main window's end posted WM_QUIT: not for the suites that follow.
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    void SetUp() override { ASSERT_FALSE(app_->controller().state().starting); }
+
+    // One timer tick with the pointer away from the window, then what it queued
+    // (the strip's and the lock's repaints) handled.
+    static void pass(int i) {
+        SetCursorPos(10 + i % 200, 10 + i % 90);
+        app_->controller().tick();
+        InvalidateRect(app_->windows().strip, nullptr, FALSE);
+        InvalidateRect(app_->windows().lock, nullptr, FALSE);
+        app_->view().pump();
+    }
+    static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
+
+    static std::unique_ptr<Application> app_;
+};
+
+std::unique_ptr<Application> WindowTest::app_;
+
+TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
+    app_->controller().run(Command{CommandKind::Zoom, 5});  // 6x: the grid is drawn
+    const CommandKind overlays[] = {CommandKind::Grid, CommandKind::PickColor, CommandKind::Invert,
+                                    CommandKind::Capture};  // capture mode draws the pointer
+    for (CommandKind kind : overlays)
+        toggle(kind);
+    ASSERT_TRUE(app_->controller().state().capture_mode);
+    for (int i = 0; i < 20; ++i)
+        pass(i);
+    const int settled = live_gdi_objects();
+    for (int i = 0; i < 3000; ++i)
+        pass(i);
+    const int after = live_gdi_objects();
+    for (CommandKind kind : overlays)
+        toggle(kind);
+    app_->controller().run(Command{CommandKind::Zoom, 2});
+    EXPECT_GT(settled, 0) << "the probe must see at least the stock objects";
+    EXPECT_EQ(after, settled);
+}
+
+// A frozen picture must survive a resize of the window: the picture grows or
+// shrinks in place, the area it gains is white.
+TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
+    toggle(CommandKind::Capture);
+    pass(0);
+    key(VK_SPACE, true);
+    pass(1);
+    key(VK_SPACE, false);
+    ASSERT_EQ(app_->controller().state().freeze, Freeze::Locked)
+        << "the space bar did not lock the picture";
+    const PixelView before = app_->view().picture();
+    for (int32_t y = 0; y < before.height; ++y)
+        for (int32_t x = 0; x < before.width; ++x)
+            before.pixels[y * before.width + x] = static_cast<uint32_t>(x * 0x10101 + y * 0x100);
+    const int width = before.width, height = before.height;
+
+    const Rect window = app_->view().window_rect();
+    const int wider = 40, lower = -30;
+    app_->view().set_window_rect(
+        {window.left, window.top, window.width + wider, window.height + lower});
+    const PixelView after = app_->view().picture();
+    ASSERT_EQ(after.width, width + wider);
+    ASSERT_EQ(after.height, height + lower);
+    int kept = 0, white = 0;
+    for (int32_t y = 0; y < after.height; ++y)
+        for (int32_t x = 0; x < after.width; ++x) {
+            const uint32_t p = after.pixels[y * after.width + x];
+            if (x < width)
+                kept += p == static_cast<uint32_t>(x * 0x10101 + y * 0x100);
+            else
+                white += p == 0x00FFFFFF;
+        }
+    EXPECT_EQ(kept, width * after.height);
+    EXPECT_EQ(white, wider * after.height);
+
+    app_->view().set_window_rect(window);
+    app_->controller().lock_clicked();  // unlocks
+    app_->controller().lock_clicked();  // leaves capture mode
+    EXPECT_FALSE(app_->controller().state().capture_mode);
+}
+
+}  // namespace
