@@ -2,6 +2,7 @@
 // window and the system report, and acts through the ports.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "app/ports.h"
@@ -105,9 +106,13 @@ private:
     void fade_in();
     void read_settings();
     void save_settings();
+    // Runs `work` as a command that waits on the system; ignored while one runs.
+    void run_waiting(const std::function<void()>& work);
+    MenuState menu_state() const;
 
     Ports ports_;
     State state_;
+    std::optional<ViewState> shown_view_;  // the last one pushed to the view
 };
 
 }  // namespace vitrelo

@@ -70,9 +70,9 @@ Settings parse_settings(const std::string& zoom, const std::string& refresh,
 }
 
 std::array<StoredValue, 3> stored_form(const Settings& s) {
-    return {{{"Refresh", std::to_string(s.refresh_index)},
-             {"Zoom", std::to_string(s.zoom_index)},
-             {"InvertiColori", s.invert ? "-1" : "0"}}};
+    return {{{kRefreshKey, std::to_string(s.refresh_index)},
+             {kZoomKey, std::to_string(s.zoom_index)},
+             {kInvertKey, s.invert ? "-1" : "0"}}};
 }
 
 }  // namespace vitrelo

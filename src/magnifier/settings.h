@@ -36,6 +36,11 @@ std::optional<double> parse_decimal(const std::string& text);
 Settings parse_settings(const std::string& zoom, const std::string& refresh,
                         const std::string& invert);
 
+// The keys of the settings file.
+inline constexpr const char* kZoomKey = "Zoom";
+inline constexpr const char* kRefreshKey = "Refresh";
+inline constexpr const char* kInvertKey = "InvertiColori";
+
 // One key of the stored form. Written in this order (the file's bytes depend on it).
 struct StoredValue {
     const char* key;
