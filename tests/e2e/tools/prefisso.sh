@@ -1,10 +1,5 @@
 #!/usr/bin/env bash
-# Creates the tests' private Wine prefix once (about 12 s); later runs find it ready.
-# HOME must be private before the prefix exists: its Desktop and Documents link into HOME.
+# Makes the tests' private Wine prefix (about 12 s) unless a usable one is there.
 set -euo pipefail
-mkdir -p "$HOME"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-fi
-[ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not create $WINEPREFIX" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/comune.sh"
+prepara_prefisso
