@@ -26,21 +26,22 @@ assicura_pacchetti() {
         </dev/null >/dev/null
 }
 
-# compila NOME [TOOLCHAIN [TARGET...]]: configure once, then build incrementally.
+# compila PRESET [TARGET...]: configure once with a preset of CMakePresets.json (native,
+# win32, win64: build/PRESET), then build incrementally.
 compila() {
-    local toolchain=${2:-} dir=$BUILD/$1 opzioni=() obiettivi=()
-    (($# > 2)) && obiettivi=(--target "${@:3}")
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        [ -n "$toolchain" ] && opzioni+=("-DCMAKE_TOOLCHAIN_FILE=$RADICE/cmake/$toolchain"
-                                         -DCMAKE_BUILD_TYPE=Release)
-        cmake -S "$RADICE" -B "$dir" "${opzioni[@]}" >/dev/null
+    local obiettivi=()
+    (($# > 1)) && obiettivi=(--target "${@:2}")
+    if [ ! -f "$BUILD/$1/CMakeCache.txt" ]; then
+        (cd "$RADICE" && cmake --preset "$1" >/dev/null)
     fi
-    cmake --build "$dir" -j2 "${obiettivi[@]}"
+    (cd "$RADICE" && cmake --build --preset "$1" "${obiettivi[@]}")
 }
 
+# The product (win32), the 64-bit build with the Win32-side tests and the scenarios' helpers
+# (win64), and the native unit tests, plain and sanitized.
 compila_tutto() {
-    compila win32 mingw-i686.cmake
-    compila win64 mingw-x86_64.cmake
+    compila win32
+    compila win64
     compila native
 }
 
