@@ -3,20 +3,21 @@
 # Wine on its own Xvfb display, drives it with xdotool and looks at it through screenshots.
 #
 # CTest sets (see tests/CMakeLists.txt); the defaults let a scenario run by hand:
-#   E2E_DISPLAY   X display of this scenario, e.g. :21
+#   E2E_DISPLAY_N this scenario's display: VITRELO_DISPLAY_BASE (else E2E_DISPLAY_BASE, the
+#                 build's default) plus this number; or E2E_DISPLAY, the display itself
 #   E2E_TMP       scratch folder of this scenario (emptied at start)
 #   E2E_CACHE     folder shared by the scenarios (the generated screen picture)
-#   VITRELO_EXE   the program under test (64-bit: only 64-bit Wine runs here)
+#   VITRELO_EXE   the program under test, the shipped 32-bit one
 #   VITRELO_TOOLS folder with finestra.exe
 #   WINEPREFIX, HOME, WINEDEBUG, WINEDLLOVERRIDES
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 _radice=$(cd "$E2E_DIR/../.." && pwd)
-: "${E2E_DISPLAY:=:41}"
+: "${E2E_DISPLAY:=:$((${VITRELO_DISPLAY_BASE:-${E2E_DISPLAY_BASE:-20}} + ${E2E_DISPLAY_N:-21}))}"
 : "${E2E_TMP:=/tmp/vitrelo-e2e-$(basename "$0" .sh)}"
 : "${E2E_CACHE:=$_radice/build/native/e2e}"
-: "${VITRELO_EXE:=$_radice/dist/win64/Vitrelo.exe}"
+: "${VITRELO_EXE:=$_radice/dist/win32/Vitrelo.exe}"
 : "${VITRELO_TOOLS:=$_radice/build/win64}"
 : "${WINEPREFIX:=$_radice/build/wineprefix}"
 : "${HOME:=$_radice/build/winehome}"

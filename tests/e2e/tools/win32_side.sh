@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs the MinGW-built GoogleTest program under Wine on its own Xvfb (the tests open windows
-# and use the clipboard). Usage: win32_side.sh win32_tests.exe DISPLAY [gtest args]
+# and use the clipboard). Usage: win32_side.sh win32_tests.exe [gtest args]
+# The display is VITRELO_DISPLAY_BASE, else E2E_DISPLAY_BASE (the build's default).
 set -euo pipefail
-exe=$1 display=$2
-shift 2
+exe=$1
+display=:${VITRELO_DISPLAY_BASE:-${E2E_DISPLAY_BASE:-20}}
+shift
 [ -f "$exe" ] || { echo "missing $exe" >&2; exit 1; }
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
