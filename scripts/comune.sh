@@ -3,11 +3,11 @@
 RADICE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=$RADICE/build
 
-PACCHETTI=(cmake g++ libgtest-dev googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-           binutils-mingw-w64 wine wine64 xvfb xdotool imagemagick x11-utils fp-utils python3
-           clang libclang-rt-14-dev zip unzip)
+# The packages, listed once in packages.txt (comments and blank lines skipped).
+mapfile -t PACCHETTI < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' "$RADICE/scripts/packages.txt")
 
-# Installs only what is missing, so that a ready machine pays one dpkg-query.
+# Installs only what is missing, so that a ready machine pays one dpkg-query. Works as root
+# (CI: no terminal, no display) and through sudo otherwise.
 assicura_pacchetti() {
     local mancanti=() p
     for p in "${PACCHETTI[@]}"; do
@@ -18,36 +18,64 @@ assicura_pacchetti() {
     echo "installing: ${mancanti[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq "${mancanti[@]}" >/dev/null
-}
-
-# compila NOME [TOOLCHAIN [TARGET...]]: configure once, then build incrementally.
-compila() {
-    local toolchain=${2:-} dir=$BUILD/$1 opzioni=() obiettivi=()
-    (($# > 2)) && obiettivi=(--target "${@:3}")
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        [ -n "$toolchain" ] && opzioni+=("-DCMAKE_TOOLCHAIN_FILE=$RADICE/cmake/$toolchain"
-                                         -DCMAKE_BUILD_TYPE=Release)
-        cmake -S "$RADICE" -B "$dir" "${opzioni[@]}" >/dev/null
+    if [[ " ${mancanti[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        "${sudo[@]}" dpkg --add-architecture i386
     fi
-    cmake --build "$dir" -j2 "${obiettivi[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${mancanti[@]}" \
+        </dev/null >/dev/null
 }
 
+# compila PRESET [TARGET...]: configure once with a preset of CMakePresets.json (native,
+# win32, win64: build/PRESET), then build incrementally.
+compila() {
+    local obiettivi=()
+    (($# > 1)) && obiettivi=(--target "${@:2}")
+    if [ ! -f "$BUILD/$1/CMakeCache.txt" ]; then
+        (cd "$RADICE" && cmake --preset "$1" >/dev/null)
+    fi
+    (cd "$RADICE" && cmake --build --preset "$1" "${obiettivi[@]}")
+}
+
+# The product (win32), the 64-bit build with the Win32-side tests and the scenarios' helpers
+# (win64), and the native unit tests, plain and sanitized.
 compila_tutto() {
-    compila win32 mingw-i686.cmake
-    compila win64 mingw-x86_64.cmake
+    compila win32
+    compila win64
     compila native
+}
+
+# The installed Wine packages with their architectures and versions.
+pacchetti_wine() {
+    dpkg-query -W -f='${db:Status-Abbrev}${binary:Package} ${Version}\n' 'wine*' 'libwine*' \
+        2>/dev/null | sed -n 's/^ii *//p' | sort
+}
+
+# Makes the Wine prefix $WINEPREFIX (with its private $HOME) unless a usable one is there. A
+# prefix made by other Wine packages may not start anything at all (one made before wine32 was
+# installed fails every program with "could not load kernel32.dll", and wineboot -u does not
+# mend it), so the prefix keeps a list of the packages that made it and is made anew when the
+# installed ones differ.
+prepara_prefisso() {
+    local timbro=$WINEPREFIX/vitrelo-pacchetti-wine.txt attuali
+    attuali=$(pacchetti_wine)
+    mkdir -p "$HOME"   # before the prefix: its Desktop and Documents link into HOME
+    if [ -e "$WINEPREFIX" ] && [ "$(cat "$timbro" 2>/dev/null)" != "$attuali" ]; then
+        echo "the Wine packages are not those that made $WINEPREFIX: making it anew"
+        wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+    fi
+    [ -f "$timbro" ] && return 0
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot did not make $WINEPREFIX" >&2; return 1; }
+    echo "$attuali" >"$timbro"
 }
 
 # The private Wine environment every test and the demo share.
 ambiente_wine() {
     export WINEPREFIX=$BUILD/wineprefix HOME=$BUILD/winehome
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-    mkdir -p "$HOME"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        wineboot -i >/dev/null 2>&1
-        wineserver -w
-    fi
+    prepara_prefisso
 }

@@ -1,9 +1,10 @@
-// Reports the magnifier's main window to the end-to-end scenarios, which cannot see
-// Win32 geometry from X: prints one line
-//   <outer x> <outer y> <outer w> <outer h> <client x> <client y> <client w> <client h>
-//   <enabled 0|1> <topmost 0|1>
-// for the visible top-level window titled exactly "Vitrelo" (screen pixels, client rectangle
-// in screen coordinates). Exit code 1 when there is no such window, 2 when there are several.
+// What the scenarios cannot see from X.
+//   finestra.exe              "<outer x y w h> <client x y w h> <enabled 0|1>" (screen pixels)
+//                             of the visible top-level window titled "Vitrelo" that is not a
+//                             dialog box; exit 1 without one, 2 with several, 3 when it does not
+//                             answer a message within 3 s
+//   finestra.exe testi TITLE  the texts of the controls of the visible dialog boxes (the
+//                             system's class "#32770") whose title begins with TITLE, UTF-8
 #include <windows.h>
 
 #include <cstdio>
@@ -11,35 +12,49 @@
 
 namespace {
 
+const char* titolo_dialogo = nullptr;
 HWND trovata = nullptr;
 int quante = 0;
 
+BOOL CALLBACK stampa_testo(HWND c, LPARAM) {
+    // WM_GETTEXT, not GetWindowText: an edit box of another process holds what was typed.
+    wchar_t testo[1024] = {};
+    char utf8[4096] = {};
+    DWORD_PTR r = 0;
+    if (SendMessageTimeoutW(c, WM_GETTEXT, 1024, LPARAM(testo), SMTO_ABORTIFHUNG, 1000, &r) && testo[0] &&
+        WideCharToMultiByte(CP_UTF8, 0, testo, -1, utf8, sizeof utf8, nullptr, nullptr))
+        std::printf("%s\n", utf8);
+    return TRUE;
+}
+
 BOOL CALLBACK esamina(HWND w, LPARAM) {
-    char titolo[64] = {};
-    if (!IsWindowVisible(w) || GetWindowTextA(w, titolo, sizeof titolo) <= 0) return TRUE;
-    if (std::strcmp(titolo, "Vitrelo") == 0) {
-        trovata = w;
-        ++quante;
-    }
+    char titolo[256] = {}, classe[16] = {};
+    GetWindowTextA(w, titolo, sizeof titolo);
+    GetClassNameA(w, classe, sizeof classe);
+    const bool dialogo = std::strcmp(classe, "#32770") == 0;
+    if (!IsWindowVisible(w)) return TRUE;
+    if (titolo_dialogo && dialogo && std::strncmp(titolo, titolo_dialogo, std::strlen(titolo_dialogo)) == 0)
+        EnumChildWindows(w, stampa_testo, 0);
+    if (!titolo_dialogo && !dialogo && std::strcmp(titolo, "Vitrelo") == 0) trovata = w, ++quante;
     return TRUE;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "testi") == 0) titolo_dialogo = argv[2];
     EnumWindows(esamina, 0);
-    if (quante == 0) return 1;
-    if (quante > 1) return 2;
+    DWORD_PTR r = 0;
     RECT fuori{}, dentro{};
+    POINT origine{0, 0};
+    if (titolo_dialogo) return std::fflush(stdout), 0;
+    if (quante != 1) return quante ? 2 : 1;
+    if (!SendMessageTimeoutW(trovata, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &r)) return 3;
     GetWindowRect(trovata, &fuori);
     GetClientRect(trovata, &dentro);
-    POINT origine{0, 0};
     ClientToScreen(trovata, &origine);
-    const LONG stile_ex = GetWindowLongA(trovata, GWL_EXSTYLE);
-    std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d %d\n", fuori.left, fuori.top,
-                fuori.right - fuori.left, fuori.bottom - fuori.top, origine.x, origine.y,
-                dentro.right, dentro.bottom, IsWindowEnabled(trovata) ? 1 : 0,
-                (stile_ex & WS_EX_TOPMOST) ? 1 : 0);
-    std::fflush(stdout);
-    return 0;
+    std::printf("%ld %ld %ld %ld %ld %ld %ld %ld %d\n", fuori.left, fuori.top, fuori.right - fuori.left,
+                fuori.bottom - fuori.top, origine.x, origine.y, dentro.right, dentro.bottom,
+                IsWindowEnabled(trovata) ? 1 : 0);
+    return std::fflush(stdout), 0;
 }

@@ -1,39 +1,24 @@
 #!/usr/bin/env bash
-# Endurance run: the program under Wine at 10 ms, 8x, with grid and colour readout on, the
-# pointer always moving, and every few seconds the Ctrl pause, capture mode with the picture
-# locked by the space bar and unlocked and left through the lock button. The program samples
-# its live GDI objects, handles and private bytes; the verdict needs all three flat after the
-# first minute (see the verdict below), private bytes below 16 MB and the program still
-# answering.
-#   soak.sh MINUTES        (environment as for the end-to-end scenarios; VITRELO_EXE is the
-#                           sampler build soak_vitrelo.exe)
+# soak.sh MINUTES: endurance run of the sampler build (VITRELO_EXE is soak_vitrelo.exe, which
+# prints its live GDI objects, handles and private bytes) at 10 ms and 8x, the pointer always
+# moving, and every few seconds the Ctrl pause, then capture mode with the picture locked by the
+# space bar, unlocked and left through the padlock. The verdict needs the three flat after the
+# first minute, private bytes below 16 MB and the program still answering.
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
 minuti=${1:-2}
-# Samples once a minute on long runs, more often on short ones.
-campione=60
-((minuti <= 3)) && campione=20
-export VITRELO_CAMPIONE=$campione
+export VITRELO_CAMPIONE=$((minuti <= 3 ? 20 : 60))   # seconds between samples
 
 avvia_xvfb
 mostra_schermo
-PROG_DIR=$E2E_TMP/prog
-mkdir -p "$PROG_DIR"
-cp "$VITRELO_EXE" "$PROG_DIR/Vitrelo.exe"
-printf '[Opzioni]\r\nRefresh=0\r\nZoom=6\r\nInvertiColori=0\r\n' >"$PROG_DIR/Vitrelo.ini"
-(cd "$PROG_DIR" && exec wine Vitrelo.exe) >"$E2E_TMP/vitrelo.log" 2>&1 &
-VITRELO_PID=$!
-_pids+=("$VITRELO_PID")
-attendi_avvio
-geometria
-passo "window $WX,$WY ${WW}x$WH, client $CX,$CY ${CW}x$CH; $minuti min, a sample every $campione s"
-
+mkdir -p "$E2E_TMP/prog"
+printf '[Opzioni]\r\nRefresh=0\r\nZoom=6\r\nInvertiColori=0\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
+avvia_vitrelo
 angolo=0
-# Moves the pointer for about $1 seconds, 20 steps a second, on a circle far from the window.
+# The workload: about $1 seconds of pointer motion, 20 steps a second, far from the window.
 muovi() {
-    local passi=$(($1 * 20)) i
-    for ((i = 0; i < passi; i++)); do
+    for ((_i = 0; _i < $1 * 20; _i++)); do
         angolo=$(((angolo + 7) % 360))
-        xdotool mousemove $((160 + angolo / 3)) $((620 + (angolo % 60)))
+        xdotool mousemove $((160 + angolo / 3)) $((620 + angolo % 60))
         sleep 0.05
     done
 }
@@ -42,37 +27,26 @@ fine_prova=$((SECONDS + minuti * 60))
 cicli=0
 while ((SECONDS < fine_prova)); do
     muovi 1
-    # Ctrl pause.
     metti_a_fuoco
     xdotool keydown ctrl
     muovi 1
     xdotool keyup ctrl
     muovi 1
-    # Capture mode from the menu: "Cattura Immagine" is the sixth row.
-    mx=$((CX + CW / 2)) my=$((CY + CH / 2))
-    xdotool mousemove $mx $my click 3
-    sleep 0.8
-    xdotool mousemove $((mx + 40)) $((my + 3 + 5 * 17 + 8)) click 1
+    menu $(giu 6) Return   # "Cattura Immagine"
     muovi 1
-    # Lock with the space bar, pointer outside, then unlock and leave with the button.
     metti_a_fuoco
     xdotool keydown space
     muovi 1
     xdotool keyup space
     muovi 1
-    ((cicli == 0)) && foto "$E2E_TMP/bloccata.png"
-    xdotool mousemove $((CX + 12)) $((CY + 12)) click 1
+    xdotool mousemove $((CX + 12)) $((CY + 12)) click 1   # the padlock: unlock
     muovi 1
-    ((cicli == 0)) && foto "$E2E_TMP/sbloccata.png"
-    xdotool mousemove $((CX + 12)) $((CY + 12)) click 1
+    xdotool mousemove $((CX + 12)) $((CY + 12)) click 1   # and leave capture mode
     cicli=$((cicli + 1))
 done
-sleep 1
 risponde=no
-wine "$VITRELO_TOOLS/risponde.exe" && risponde=yes
-kill -0 "$VITRELO_PID" 2>/dev/null || risponde=no
+geometria && kill -0 "$VITRELO_PID" 2>/dev/null && risponde=yes
 
-echo
 echo "cycles: $cicli"
 printf '%8s %8s %8s %12s\n' seconds gdi handles private
 grep -a '^campione' "$E2E_TMP/vitrelo.log" | tr -d '\r' |
