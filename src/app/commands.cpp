@@ -137,7 +137,7 @@ void Controller::set_window_shown(bool shown) {
     timer(shown);
 }
 
-void Controller::tray_double_click() {
+void Controller::tray_double_clicked() {
     ports_.view.set_shown(true);
     ports_.shell.remove_tray_icon();
     set_window_shown(true);

@@ -57,12 +57,12 @@ public:
     void right_button_down();
     void pointer_moved(Point at, bool left_button);
     void button_up();
-    void double_click();
+    void double_clicked();
     // The parts of the window that take clicks.
     void close_icon_clicked();
     void lock_clicked();
     // The tray icon.
-    void tray_double_click();
+    void tray_double_clicked();
     void tray_menu();
 
     // A menu command, by the id the menu gave it; unknown ids do nothing.

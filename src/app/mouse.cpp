@@ -59,7 +59,7 @@ void Controller::button_up() {
     show_view();
 }
 
-void Controller::double_click() {
+void Controller::double_clicked() {
     minimize_or_restore();
 }
 

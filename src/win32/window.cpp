@@ -61,7 +61,7 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             return 0;
         case kTrayMessage:
             if (static_cast<UINT>(lp) == kDoubleClick)
-                app.guarded([&] { controller.tray_double_click(); });
+                app.guarded([&] { controller.tray_double_clicked(); });
             if (static_cast<UINT>(lp) == kRightButtonUp)
                 app.guarded([&] { controller.tray_menu(); });
             return 0;
@@ -113,7 +113,7 @@ LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) 
             app.guarded([&] { controller.button_up(); });
             return 0;
         case WM_LBUTTONDBLCLK:
-            app.guarded([&] { controller.double_click(); });
+            app.guarded([&] { controller.double_clicked(); });
             return 0;
     }
     return DefWindowProcW(h, m, wp, lp);

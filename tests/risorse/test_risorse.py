@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the generated resources against what the program relies on: the sound formats
-that sndPlaySound gets, the cursor hotspots (on an opaque pixel of the drawing), the icon
-sizes, the logo size, and that vitrelo.rc gives every number of enum Risorsa the right type.
+"""Checks the generated resources against what the program relies on: the sound formats that
+sndPlaySound gets, cursor hot spots on a drawn pixel, icon and logo sizes, and that vitrelo.rc
+gives every number of src/win32/resources.h the right type and an existing file.
 
 Usage: test_risorse.py SOURCE_ROOT
 """
@@ -13,116 +13,68 @@ import sys
 import tempfile
 import unittest
 
-RADICE = sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..")
-USCITA = tempfile.mkdtemp(prefix="vitrelo-risorse-")
-subprocess.run([sys.executable, os.path.join(RADICE, "resources", "genera_risorse.py"), USCITA],
-               check=True)
+ROOT = sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..")
+OUT = tempfile.mkdtemp(prefix="vitrelo-resources-")
+subprocess.run([sys.executable, os.path.join(ROOT, "resources", "genera_risorse.py"), OUT], check=True)
 
 
-def leggi(nome):
-    with open(os.path.join(USCITA, nome), "rb") as f:
+def read(name):
+    with open(os.path.join(OUT, name), "rb") as f:
         return f.read()
 
 
-def blocchi_riff(dati):
-    """{chunk id: payload} of a RIFF/WAVE file, walking the chunks with their pad bytes."""
-    assert dati[:4] == b"RIFF" and dati[8:12] == b"WAVE", "not RIFF/WAVE"
-    assert struct.unpack_from("<I", dati, 4)[0] == len(dati) - 8, "RIFF size"
-    blocchi, pos = {}, 12
-    while pos < len(dati):
-        tipo, lunghezza = dati[pos:pos + 4], struct.unpack_from("<I", dati, pos + 4)[0]
-        blocchi[tipo] = dati[pos + 8:pos + 8 + lunghezza]
-        pos += 8 + lunghezza + (lunghezza & 1)
-    assert pos == len(dati), "chunks overrun the file"
-    return blocchi
-
-
-def immagini_icona(dati):
-    """[(type, width, height, field1, field2, opaque(x, y))] of an .ico/.cur file."""
-    _, tipo, quante = struct.unpack_from("<HHH", dati, 0)
-    uscita = []
-    for i in range(quante):
-        w, h, _, _, c1, c2, lunghezza, pos = struct.unpack_from("<BBBBHHII", dati, 6 + 16 * i)
+def images(data):
+    """[(type, width, height, hot x, hot y, opaque(x, y))] of an .ico/.cur file."""
+    _, kind, count = struct.unpack_from("<HHH", data, 0)
+    out = []
+    for i in range(count):
+        w, h, _, _, c1, c2, _, pos = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
         w, h = w or 256, h or 256
-        (testa, dw, dh, _, bpp) = struct.unpack_from("<IiiHH", dati, pos)
-        assert testa == 40 and dw == w and dh == 2 * h and bpp == 32, "DIB header"
-        maschera = pos + 40 + w * h * 4
-        passo = (w + 31) // 32 * 4
+        mask, stride = pos + 40 + w * h * 4, (w + 31) // 32 * 4
 
-        def opaco(x, y, maschera=maschera, passo=passo, h=h):
-            byte = dati[maschera + (h - 1 - y) * passo + x // 8]
-            return not (byte & (0x80 >> (x % 8)))
+        def opaque(x, y, mask=mask, stride=stride, h=h):
+            return not data[mask + (h - 1 - y) * stride + x // 8] & (0x80 >> (x % 8))
 
-        assert pos + lunghezza <= len(dati)
-        uscita.append((tipo, w, h, c1, c2, opaco))
-    return uscita
+        out.append((kind, w, h, c1, c2, opaque))
+    return out
 
 
-class Suoni(unittest.TestCase):
-    CASI = [("clic301.wav", 11025, 1185), ("clic302.wav", 22050, 1524), ("clic303.wav", 11025, 409)]
+class Resources(unittest.TestCase):
+    def test_sounds_are_8_bit_mono_pcm_of_the_right_length(self):
+        for name, rate, samples in [("clic301.wav", 11025, 1185), ("clic302.wav", 22050, 1524),
+                                    ("clic303.wav", 11025, 409)]:
+            with self.subTest(name):
+                d = read(name)
+                self.assertEqual((d[:4], d[8:16]), (b"RIFF", b"WAVEfmt "))
+                self.assertEqual(struct.unpack_from("<HHIIHH", d, 20), (1, 1, rate, rate, 1, 8))
+                self.assertEqual((d[36:40], struct.unpack_from("<I", d, 40)[0]), (b"data", samples))
 
-    def test_formato_e_durata(self):
-        for nome, frequenza, campioni in self.CASI:
-            with self.subTest(nome):
-                b = blocchi_riff(leggi(nome))
-                formato, canali, fc, byte_s, blocco, bit = struct.unpack("<HHIIHH", b[b"fmt "][:16])
-                self.assertEqual((formato, canali, fc, byte_s, blocco, bit),
-                                 (1, 1, frequenza, frequenza, 1, 8))
-                self.assertEqual(len(b[b"data"]), campioni)
-                # Audible, and fading out so the click ends without a pop.
-                self.assertGreater(max(b[b"data"]) - min(b[b"data"]), 60)
-                self.assertLessEqual(abs(b[b"data"][-1] - 128), 20)
+    def test_cursor_hot_spots_lie_on_a_drawn_pixel(self):
+        for name, hot in [("mano.cur", (6, 0)), ("mano_frecce.cur", (14, 0)), ("contagocce.cur", (5, 16))]:
+            with self.subTest(name):
+                (kind, w, h, x, y, opaque), = images(read(name))
+                self.assertEqual((kind, w, h, (x, y)), (2, 32, 32, hot))
+                self.assertTrue(opaque(x, y))
 
+    def test_icon_and_logo_sizes(self):
+        for name, sides in [("vitrelo.ico", [16, 32, 48]), ("lucchetto_aperto.ico", [32]),
+                            ("puntina.ico", [32]), ("chiudi.ico", [16]), ("icona_tray.ico", [16])]:
+            self.assertEqual([(k, w, h) for k, w, h, *_ in images(read(name))], [(1, s, s) for s in sides])
+        self.assertEqual(struct.unpack_from("<iiHH", read("logo.bmp"), 18), (144, 95, 1, 24))
 
-class Cursori(unittest.TestCase):
-    CASI = [("mano.cur", (6, 0)), ("mano_frecce.cur", (14, 0)), ("contagocce.cur", (5, 16))]
-
-    def test_hotspot_su_un_punto_disegnato(self):
-        for nome, (hx, hy) in self.CASI:
-            with self.subTest(nome):
-                (tipo, w, h, c1, c2, opaco), = immagini_icona(leggi(nome))
-                self.assertEqual((tipo, w, h), (2, 32, 32))
-                self.assertEqual((c1, c2), (hx, hy))
-                self.assertTrue(opaco(hx, hy), "hotspot on a transparent pixel")
-
-
-class Icone(unittest.TestCase):
-    CASI = [("vitrelo.ico", [16, 32, 48]), ("lucchetto_aperto.ico", [32]),
-            ("lucchetto_chiuso.ico", [32]), ("puntina.ico", [32]), ("colori.ico", [16]),
-            ("misura.ico", [16]), ("icona_tray.ico", [16]), ("chiudi.ico", [16])]
-
-    def test_misure(self):
-        for nome, lati in self.CASI:
-            with self.subTest(nome):
-                immagini = immagini_icona(leggi(nome))
-                self.assertEqual([(t, w, h) for t, w, h, *_ in immagini], [(1, s, s) for s in lati])
-
-    def test_logo(self):
-        dati = leggi("logo.bmp")
-        self.assertEqual(dati[:2], b"BM")
-        self.assertEqual(struct.unpack_from("<I", dati, 2)[0], len(dati))
-        self.assertEqual(struct.unpack_from("<iiHH", dati, 18), (144, 95, 1, 24))
-
-
-class ScriptRisorse(unittest.TestCase):
-    TIPI = {"CUR": "CURSOR", "ICO": "ICON", "SND": "SOUND", "BMP": "BITMAP"}
-
-    def test_ogni_numero_ha_il_suo_tipo_e_file(self):
-        with open(os.path.join(RADICE, "src", "core", "elementi.h"), encoding="utf-8") as f:
-            enum = re.search(r"enum Risorsa[^{]*\{(.*?)\}", f.read(), re.S).group(1)
-        numeri = re.findall(r"\b([A-Z]+)_[A-Z_]+\s*=\s*(\d+)", enum)
-        self.assertGreaterEqual(len(numeri), 14)
-        with open(os.path.join(RADICE, "resources", "vitrelo.rc"), encoding="utf-8") as f:
-            voci = re.findall(r'^(\d+)\s+(\w+)\s+"([^"]+)"', f.read(), re.M)
-        dichiarate = {(int(n), t): nome for n, t, nome in voci}
-        for prefisso, numero in numeri:
-            with self.subTest(numero=numero):
-                nome = dichiarate.get((int(numero), self.TIPI[prefisso]))
-                self.assertIsNotNone(nome, f"{numero} is not a {self.TIPI[prefisso]} in vitrelo.rc")
-        for (_, _), nome in dichiarate.items():
-            with self.subTest(file=nome):
-                self.assertTrue(os.path.exists(os.path.join(USCITA, nome)) or
-                                os.path.exists(os.path.join(RADICE, "resources", nome)), nome)
+    def test_every_number_the_program_loads_has_its_type_and_file(self):
+        with open(os.path.join(ROOT, "src", "win32", "resources.h"), encoding="utf-8") as f:
+            numbers = re.findall(r"constexpr int k(\w+) = (\d+);", f.read())
+        with open(os.path.join(ROOT, "resources", "vitrelo.rc"), encoding="utf-8") as f:
+            declared = {(int(n), t): file for n, t, file in re.findall(r'^(\d+)\s+(\w+)\s+"([^"]+)"', f.read(), re.M)}
+        self.assertGreaterEqual(len(numbers), 15)
+        for name, number in numbers:
+            kind = ("CURSOR" if name.endswith("Cursor") else "SOUND" if name.endswith("Sound")
+                    else "BITMAP" if name == "Logo" else "ICON")
+            with self.subTest(name):
+                file = declared.get((int(number), kind))
+                self.assertIsNotNone(file, f"{number} is not a {kind} in vitrelo.rc")
+                self.assertTrue(os.path.exists(os.path.join(OUT, file)), file)
 
 
 if __name__ == "__main__":

@@ -144,12 +144,12 @@ TEST_F(ControllerTest, TrayRoundTripWithTheTimerOffMeanwhile) {
     EXPECT_NE(find_item(shell.menus.back(), text::kMenuRestore), nullptr);
     EXPECT_EQ(find_item(shell.menus.back(), text::kMenuZoom), nullptr);
 
-    controller.tray_double_click();
+    controller.tray_double_clicked();
     EXPECT_TRUE(state().window_shown);
     EXPECT_TRUE(view.visible);
     EXPECT_EQ(log.count("icon removed"), 1);
     EXPECT_EQ(view.timer, 10);
-    controller.double_click();  // and back again from the picture
+    controller.double_clicked();  // and back again from the picture
     EXPECT_FALSE(state().window_shown);
     shell.choice = command_id({CommandKind::MinimizeRestore});
     controller.tray_menu();
@@ -160,7 +160,7 @@ TEST_F(ControllerTest, TrayRoundTripWithTheTimerOffMeanwhile) {
 TEST_F(ControllerTest, WithoutATrayIconTheWindowStaysShown) {
     start();
     shell.tray_works = false;
-    controller.double_click();
+    controller.double_clicked();
     EXPECT_TRUE(state().window_shown);
     EXPECT_TRUE(view.visible);
     EXPECT_EQ(view.timer, 100);
@@ -177,7 +177,7 @@ TEST_F(ControllerTest, ChiudiSavesTheSettingsInOrderThenQuits) {
     EXPECT_EQ(position(log.events, "quit"), position(log.events, "popup") + 1);
     EXPECT_EQ(log.count("icon removed"), 0);
 
-    controller.double_click();
+    controller.double_clicked();
     log.events.clear();
     run(CommandKind::Close);
     EXPECT_EQ(log.events, (std::vector<std::string>{"icon removed", "quit"}));
