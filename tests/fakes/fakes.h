@@ -1,216 +1,173 @@
-// Fakes of the six ports: they record what the controller asked and answer what a
-// test scripts. One event log keeps the order of the calls that matter.
+// One fake of the six ports: it logs what the controller asks and answers what a test scripts.
+// The fixture starts a Controller on it: a 1024 x 768 screen, the window 256 x 192 at (100, 100).
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
 #include <new>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "app/controller.h"
 
 namespace vitrelo::fake {
 
-struct Log {
-    std::vector<std::string> events;
-    std::function<void()> while_waiting;  // runs inside popup, save dialog and about box
-    void add(const std::string& e) { events.push_back(e); }
-    void wait() {
-        if (while_waiting) while_waiting();
-    }
-    long count(const std::string& e) const { return std::count(events.begin(), events.end(), e); }
-};
-
-// The colour the fake screen shows at a point: every capture paints the colour of
-// its source's top-left pixel, so tests can tell captures apart.
-inline Color screen_color(Point p) {
-    return static_cast<Color>(p.x * 1009 + p.y * 7) & 0xFFFFFF;
-}
-
-struct FakeView : View {
-    static constexpr int kFrame = 3;  // each side: the client is smaller than the window
-    explicit FakeView(Log& l) : log_(l) { resize_picture(); }
-    Log& log_;
-    Controller* controller = nullptr;
-    Rect window{100, 100, 300, 255};
-    Image image;
-    std::optional<ViewState> shown;
-    Size minimum;
-    std::optional<Size> maximum;  // the size limits
-    std::optional<int> timer;
-    int presents = 0;
-    bool visible = false;
-
-    uint32_t& at(int x, int y) { return image.pixels[static_cast<size_t>(y) * image.width + x]; }
-    Rect window_rect() override { return window; }
-    void set_window_rect(const Rect& r) override {
-        const bool resized = r.size() != window.size();
-        window = r;
-        if (!resized) return;
-        resize_picture();
-        if (controller) controller->resized();
-    }
-    Size client_size() override { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
-    void set_size_limits(Size min, std::optional<Size> max) override {
-        minimum = min;
-        maximum = max;
-    }
-    void show(const ViewState& s) override {
-        if (s.logo_shown != (shown && shown->logo_shown))
-            log_.add(s.logo_shown ? "logo" : "no logo");
-        shown = s;
-    }
-    PixelView picture() override { return {image.pixels.data(), image.width, image.height}; }
-    void present() override { ++presents; }
-    void draw_credits(const std::string&, const std::string&) override {}
-    void set_shown(bool s) override { log_.add((visible = s) ? "shown" : "hidden"); }
-    void set_enabled(bool e) override { log_.add(e ? "enabled" : "disabled"); }
-    void set_topmost(bool t) override { log_.add(t ? "topmost" : "not topmost"); }
-    void set_alpha(uint8_t a) override { log_.add("alpha " + std::to_string(a)); }
-    void drag() override { log_.add("drag"); }
-    void set_timer(std::optional<int> p) override {
-        log_.add((timer = p) ? "timer " + std::to_string(*p) : "timer off");
-    }
-    void pump() override { log_.add("pump"); }
-
-    // Keeps the pixels that still fit, as the real picture does; new area is white.
-    void resize_picture() {
-        const Size c = client_size();
-        Image next{c.width, c.height, std::vector<uint32_t>(size_t(c.width) * c.height, 0xFFFFFF)};
-        for (int y = 0; y < std::min(c.height, image.height); ++y)
-            for (int x = 0; x < std::min(c.width, image.width); ++x)
-                next.pixels[size_t(y) * c.width + x] = at(x, y);
-        image = std::move(next);
-    }
-};
-
-struct FakeScreen : Screen {
-    explicit FakeScreen(FakeView& v) : view_(v) {}
-    FakeView& view_;
-    std::optional<Point> at = Point{700, 500};
-    std::set<Key> held, tapped;  // tapped: pressed since the last query only
-    bool pixel_readable = true;
-    std::vector<std::pair<Capture, bool>> captures;  // and whether inverted
-    std::vector<Point> pointer_shifts;
-
-    std::optional<Point> pointer() override { return at; }
-    bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
-    Rect bounds() override { return {0, 0, 1024, 768}; }
-    int dpi() override { return 96; }
-    std::optional<Color> pixel(Point p) override {
-        return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
-    }
-    // Paints the destination; with invert, XOR onto what is there, as the real one.
-    void capture(const Capture& c, bool invert) override {
-        captures.emplace_back(c, invert);
-        const uint32_t source = pixel_from_color(screen_color({c.source.left, c.source.top}));
-        for (int y = 0; y < std::min(c.destination.height, view_.image.height); ++y)
-            for (int x = 0; x < std::min(c.destination.width, view_.image.width); ++x)
-                view_.at(x, y) = invert ? view_.at(x, y) ^ source : source;
-    }
-    void draw_pointer(double, Point shift) override { pointer_shifts.push_back(shift); }
-};
-
-struct FakeShell : Shell {
-    explicit FakeShell(Log& l) : log_(l) {}
-    Log& log_;
-    int choice = 0;
-    bool tray_works = true;
-    std::vector<std::vector<MenuItem>> menus;
-    int popup(const std::vector<MenuItem>& items, bool from_tray) override {
-        menus.push_back(items);
-        log_.add(from_tray ? "tray popup" : "popup");
-        return log_.wait(), choice;
-    }
-    bool add_tray_icon() override {
-        if (tray_works) log_.add("icon added");
-        return tray_works;
-    }
-    void remove_tray_icon() override { log_.add("icon removed"); }
-};
-
-struct FakeDialogs : Dialogs {
-    explicit FakeDialogs(Log& l) : log_(l) {}
-    Log& log_;
-    std::vector<std::string> messages, errors;
-    std::vector<SaveRequest> requests;
-    std::optional<std::string> answer;  // the save dialog's; nullopt = cancelled
-    void message(const std::string& text) override {
-        messages.push_back(text);
-        log_.add("message");
-    }
-    void error(const std::string& text) override { errors.push_back(text); }
-    std::optional<std::string> save_as(const SaveRequest& r) override {
-        requests.push_back(r);
-        log_.wait();
-        return answer;
-    }
-    void about() override { log_.add("about"), log_.wait(); }
-};
+using V = std::vector<std::string>;
+using Text = const std::string&;
 
 // The fake JPEG encoder's bytes: enough to tell the picture and the quality apart.
 inline std::vector<uint8_t> fake_jpeg(const Image& image, int quality) {
     return {'J', uint8_t(quality), uint8_t(image.width), uint8_t(image.pixels.at(0))};
 }
 
-struct FakeStorage : Storage {
-    std::map<std::string, std::string> settings;  // "file|section|key" -> value
-    std::vector<std::string> written;             // "file|section|key=value", in order
+enum class Writes { Work, Fail, Vanish, Throw };  // Vanish: reports success, leaves no file
+
+struct Fake : Screen, View, Shell, Dialogs, Storage, System {
+    static constexpr int kFrame = 3;  // each side: the client is smaller than the window
+    // The screen's colour at a point; a capture paints its source's top-left one everywhere.
+    static Color screen_color(Point p) { return (p.x * 1009u + p.y * 7u) & 0xFFFFFF; }
+    Fake() { resize_picture(); }
+    Controller* controller = nullptr;
+    V events;
+    std::function<void()> while_waiting;  // runs inside popup, save dialog and about box
+    std::optional<Point> mouse = Point{700, 500};
+    std::set<Key> held, tapped;  // tapped: pressed since the last query only
+    bool pixel_readable = true, tray_works = true, jpeg = true;
+    std::vector<Capture> captures;
+    std::vector<Point> pointer_shifts;
+    Rect window{100, 100, 300, 255};
+    Image image;
+    std::optional<ViewState> shown;
+    int choice = 0;
+    std::vector<std::vector<MenuItem>> menus;
+    std::vector<SaveRequest> requests;
+    std::optional<std::string> answer;  // the save dialog's; nullopt = cancelled
     std::map<std::string, std::vector<uint8_t>> files;
     std::string folder = "C:\\Vitrelo\\";
-    bool jpeg = true;
-    bool writes_fail = false;
-    bool writes_vanish = false;  // a write reports success but leaves no file
-    bool jpeg_throws = false;
+    Writes writes = Writes::Work;
+    ClipboardResult clipboard = ClipboardResult::Copied;
+    std::vector<Image> copied;
+    std::vector<Sound> sounds;
 
+    void log(const std::string& e) { events.push_back(e); }
+    long count(const std::string& e) const { return std::count(events.begin(), events.end(), e); }
+    void wait() { return while_waiting ? while_waiting() : void(); }
+    uint32_t& at(int x, int y) { return image.pixels[size_t(y) * image.width + x]; }
+    void resize_picture() {
+        const Size c = client_size();
+        image = {c.width, c.height, std::vector<uint32_t>(size_t(c.width) * c.height, kWhite)};
+    }
+    std::optional<Point> pointer() override { return mouse; }
+    bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
+    Rect bounds() override { return {0, 0, 1024, 768}; }
+    int dpi() override { return 96; }
+    std::optional<Color> pixel(Point p) override {
+        return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
+    }
+    void capture(const Capture& c, bool) override {
+        captures.push_back(c);
+        std::fill(image.pixels.begin(), image.pixels.end(),
+                  pixel_from_color(screen_color({c.source.left, c.source.top})));
+    }
+    void draw_pointer(double, Point shift) override { pointer_shifts.push_back(shift); }
+    Rect window_rect() override { return window; }
+    void set_window_rect(const Rect& r) override {
+        const bool resized = r.size() != window.size();
+        window = r;
+        if (resized) resize_picture(), controller->resized();
+    }
+    Size client_size() override { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
+    void set_size_limits(Size, std::optional<Size>) override {}
+    void show(const ViewState& s) override {
+        if (s.logo_shown != (shown && shown->logo_shown)) log(s.logo_shown ? "logo" : "no logo");
+        shown = s;
+    }
+    PixelView picture() override { return {image.pixels.data(), image.width, image.height}; }
+    void present() override {}
+    void draw_credits(Text, Text) override {}
+    void set_shown(bool s) override { log(s ? "shown" : "hidden"); }
+    void set_enabled(bool e) override { log(e ? "enabled" : "disabled"); }
+    void set_topmost(bool t) override { log(t ? "topmost" : "not topmost"); }
+    void set_alpha(uint8_t a) override { log("alpha " + std::to_string(a)); }
+    void drag() override { log("drag"); }
+    void set_timer(std::optional<int> p) override {
+        log(p ? "timer " + std::to_string(*p) : "timer off");
+    }
+    void pump() override { log("pump"); }
+    int popup(const std::vector<MenuItem>& items, bool from_tray) override {
+        return menus.push_back(items), log(from_tray ? "tray popup" : "popup"), wait(), choice;
+    }
+    bool add_tray_icon() override { return tray_works && (log("icon added"), true); }
+    void remove_tray_icon() override { log("icon removed"); }
+    void message(Text text) override { log("message " + text); }
+    void error(Text text) override { log("error " + text); }
+    std::optional<std::string> save_as(const SaveRequest& r) override {
+        return requests.push_back(r), wait(), answer;
+    }
+    void about() override { log("about"), wait(); }
     std::string program_folder() override { return folder; }
     std::string temp_folder() override { return "C:\\Temp\\"; }
-    bool file_exists(const std::string& path) override { return files.count(path) > 0; }
-    std::string read_setting(const std::string& f, const std::string& s,
-                             const std::string& k) override {
-        return settings[f + "|" + s + "|" + k];
+    bool file_exists(Text path) override { return files.count(path) > 0; }
+    std::string read_setting(Text, Text, Text) override { return ""; }
+    bool write_setting(Text, Text, Text k, Text v) override { return log(k + "=" + v), true; }
+    bool write_file(Text path, const std::vector<uint8_t>& bytes) override {
+        if (writes == Writes::Throw) throw std::bad_alloc();
+        if (writes == Writes::Work) files[path] = bytes;
+        return writes != Writes::Fail;
     }
-    bool write_setting(const std::string& f, const std::string& s, const std::string& k,
-                       const std::string& v) override {
-        return written.push_back(f + "|" + s + "|" + k + "=" + v), true;
-    }
-    bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) override {
-        if (writes_fail) return false;
-        if (!writes_vanish) files[path] = bytes;
-        return true;
-    }
-    std::optional<std::vector<uint8_t>> read_file(const std::string& path) override {
+    std::optional<std::vector<uint8_t>> read_file(Text path) override {
         return files.count(path) ? std::optional(files[path]) : std::nullopt;
     }
     bool jpeg_available() override { return jpeg; }
-    bool write_jpeg(const Image& image, const std::string& path, int quality) override {
-        if (jpeg_throws) throw std::bad_alloc();
+    bool write_jpeg(const Image& image, Text path, int quality) override {
         return jpeg && write_file(path, fake_jpeg(image, quality));
     }
+    ClipboardResult copy_to_clipboard(const Image& i) override {
+        return copied.push_back(i), clipboard;
+    }
+    std::string mail_client() override { return ""; }
+    void open(Text target) override { log("open " + target); }
+    void open_help(Text path) override { log("help " + path); }
+    void play(Sound s) override { sounds.push_back(s); }
+    void sleep(int ms) override { log("sleep " + std::to_string(ms)); }
+    bool can_fade() override { return true; }
+    void quit() override { log("quit"); }
 };
 
-struct FakeSystem : System {
-    explicit FakeSystem(Log& l) : log_(l) {}
-    Log& log_;
-    ClipboardResult clipboard = ClipboardResult::Copied;
-    std::vector<Image> copied;
-    std::string client;
-    std::vector<std::string> opened, help;
-    std::vector<Sound> sounds;
-    bool fades = true;
-    ClipboardResult copy_to_clipboard(const Image& image) override {
-        return copied.push_back(image), clipboard;
+class ControllerTest : public ::testing::Test {
+protected:
+    ControllerTest() { f.controller = &controller; }
+    void SetUp() override { start(); }
+    void start() { controller.start(), started = std::move(f.events), f.events.clear(); }
+    const State& state() const { return controller.state(); }
+    const ViewState& shown() const { return *f.shown; }
+    void run(CommandKind kind, int index = 0) { controller.run({kind, index}); }
+    void choose(CommandKind kind, int index = 0) {  // from the popup of a right-click
+        f.choice = command_id({kind, index});
+        controller.right_button_down();
     }
-    std::string mail_client() override { return client; }
-    void open(const std::string& target) override { opened.push_back(target); }
-    void open_help(const std::string& path) override { help.push_back(path); }
-    void play(Sound s) override { sounds.push_back(s); }
-    void sleep(int ms) override { log_.add("sleep " + std::to_string(ms)); }
-    bool can_fade() override { return fades; }
-    void quit() override { log_.add("quit"); }
+    // Two ticks: each judges "over the window" by where the previous pass captured.
+    void settle_at(Point p) { tick(p), tick(); }
+    void tick() { controller.tick(); }
+    void tick(Point p) { f.mouse = p, tick(); }
+    // Capture mode, locked by the space bar with the pointer outside.
+    void lock() {
+        run(CommandKind::Capture);
+        settle_at(kOutside);
+        f.tapped.insert(Key::Space), tick();
+        ASSERT_EQ(state().freeze, Freeze::Locked);
+    }
+    void paint(uint32_t p) { std::fill(f.image.pixels.begin(), f.image.pixels.end(), p); }
+    bool all(uint32_t p) const {
+        return std::ranges::count(f.image.pixels, p) == ssize(f.image.pixels);
+    }
+    static constexpr Point kInside{150, 150}, kOutside{700, 500};
+
+    Fake f;
+    V started;  // what the start logged
+    Controller controller{Ports{f, f, f, f, f, f}};
 };
 
 }  // namespace vitrelo::fake

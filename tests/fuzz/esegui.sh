@@ -6,32 +6,20 @@ set -euo pipefail
 radice=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:?build folder}
 secondi=${2:-30}
-mkdir -p "$out"
-flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+flags=(-std=c++20 -g -O1 -fsanitize=address,undefined -fno-sanitize-recover=all
        -I"$radice/src" -I"$radice/tests")
 # The model and the export layer, once, as objects the targets share.
-logica=("$radice"/src/magnifier/*.cpp "$radice"/src/export/*.cpp)
-oggetti=()
-for f in "${logica[@]}"; do
-    o=$out/$(echo "${f#"$radice"/}" | tr / _).o
-    if [ ! -f "$o" ] || [ "$f" -nt "$o" ] ||
-       [ -n "$(find "$radice"/src/magnifier "$radice"/src/export -name '*.h' -newer "$o")" ]; then
-        clang++ "${flags[@]/-fsanitize=fuzzer,/-fsanitize=fuzzer-no-link,}" -c "$f" -o "$o"
-    fi
-    oggetti+=("$o")
-done
+rm -rf "$out/oggetti" && mkdir -p "$out/oggetti"
+(cd "$out/oggetti" && clang++ "${flags[@]}" -fsanitize=fuzzer-no-link -c \
+    "$radice"/src/magnifier/*.cpp "$radice"/src/export/*.cpp)
 stato=0
 for sorgente in "$radice"/tests/fuzz/fuzz_*.cpp; do
     nome=$(basename "$sorgente" .cpp)
-    clang++ "${flags[@]}" "$sorgente" "${oggetti[@]}" -o "$out/$nome"
+    clang++ "${flags[@]}" -fsanitize=fuzzer "$sorgente" "$out"/oggetti/*.o -o "$out/$nome"
     corpus=$out/corpus_$nome
-    rm -rf "$corpus" && mkdir -p "$corpus"
-    cp "$radice/tests/fuzz/corpus/$nome"/* "$corpus"/ 2>/dev/null || true
+    rm -rf "$corpus" && cp -r "$radice/tests/fuzz/corpus/$nome" "$corpus"
     echo "== $nome, $secondi s"
-    if ! (cd "$out" && "./$nome" -max_total_time="$secondi" -max_len=4096 -timeout=10 \
-            -print_final_stats=1 "$corpus" 2>&1 | tail -n 12); then
-        echo "FAILED: $nome"
-        stato=1
-    fi
+    (cd "$out" && "./$nome" -max_total_time="$secondi" -max_len=4096 -timeout=10 \
+        -print_final_stats=1 "$corpus" 2>&1 | tail -n 12) || { echo "FAILED: $nome"; stato=1; }
 done
 exit $stato
