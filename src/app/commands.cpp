@@ -143,6 +143,16 @@ void Controller::tray_double_clicked() {
     set_window_shown(true);
 }
 
+void Controller::shell_restarted() {
+    if (state_.window_shown) return;
+    // A program hidden in the tray with no icon could only be killed: when the icon
+    // cannot come back, the window does.
+    if (!ports_.shell.add_tray_icon()) {
+        ports_.view.set_shown(true);
+        set_window_shown(true);
+    }
+}
+
 void Controller::tray_menu() {
     open_menu(true);
 }

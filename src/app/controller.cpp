@@ -132,6 +132,14 @@ void Controller::resized() {
     render();
 }
 
+void Controller::display_changed() {
+    // Every rule reads the screen afresh; only the window's place and the drag limits
+    // were worked out from the old one.
+    update_size_limits();
+    keep_window_on_screen();
+    render();
+}
+
 // Each pass reads the window's place afresh, and the program never pulled a window
 // the system moved back onto the screen: nothing to do.
 void Controller::moved() {}

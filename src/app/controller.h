@@ -65,6 +65,11 @@ public:
     void tray_double_clicked();
     void tray_menu();
 
+    // The shell restarted (its notification area is new and empty).
+    void shell_restarted();
+    // The screen's size or arrangement changed.
+    void display_changed();
+
     // A menu command, by the id the menu gave it; unknown ids do nothing.
     void menu_command(int id);
     void run(Command command);

@@ -88,6 +88,7 @@ void Controller::lock_clicked() {
     fill(ports_.view.picture(), kWhite);
     state_.view.readout.clear();
     show_view();
+    ports_.view.present();  // now, not at the next tick: the timer may be slow or held
 }
 
 }  // namespace vitrelo

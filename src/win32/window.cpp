@@ -45,6 +45,10 @@ bool pointer_inside(HWND h, const Rect& r) {
 
 LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
     Controller& controller = app.controller();
+    if (m == app.windows().taskbar_created && m != 0) {
+        app.guarded([&] { controller.shell_restarted(); });
+        return 0;
+    }
     switch (m) {
         case WM_TIMER:
             if (wp == kTimerId) app.guarded([&] { controller.tick(); });
@@ -56,6 +60,9 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (wp != SIZE_MINIMIZED) app.client_resized({LOWORD(lp), HIWORD(lp)});
             return 0;
+        case WM_DISPLAYCHANGE:
+            app.guarded([&] { controller.display_changed(); });
+            break;
         case WM_GETMINMAXINFO:
             app.view().limit_tracking(*reinterpret_cast<MINMAXINFO*>(lp));
             return 0;
@@ -248,6 +255,7 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
 
 bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& w) {
     if (!register_classes(instance)) return false;
+    w.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
     // A resizable frame without a caption: the picture is the whole window and
     // dragging it moves the window.
     const DWORD style = WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN;

@@ -98,7 +98,8 @@ struct FakeScreen : Screen {
 
     std::optional<Point> pointer() override { return at; }
     bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
-    Rect bounds() override { return {0, 0, 1024, 768}; }
+    Rect screen_rect{0, 0, 1024, 768};
+    Rect bounds() override { return screen_rect; }
     int dpi() override { return 96; }
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
