@@ -57,6 +57,27 @@ convert "$bmp" "$E2E_TMP/foto_bmp.png"
 n=$(differenza "$E2E_TMP/fermo.png" "$E2E_TMP/foto_bmp.png")
 [ "$n" = 0 ] || fallisci "the BMP differs from the frozen picture in $n pixels"
 
+passo "\"Salva\" over foto.bmp asks first; \"No\" keeps the file"
+cp "$bmp" "$E2E_TMP/prima.bmp"
+immagine 1
+attendi 15 "the Save As dialog did not show the suggested name" _suggerito
+xdotool windowfocus --sync "$(_altre | head -n1)"
+xdotool key alt+n type --delay 30 foto.bmp
+xdotool key Return
+_domanda() { testi 'Salva immagine' | grep -q '&No'; }
+attendi 15 "no question before replacing foto.bmp" _domanda
+for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
+    xdotool windowfocus --sync "$w" key n 2>/dev/null || true
+done
+attendi 15 "the question did not go away" eval '! _domanda'
+d=$(_altre | head -n1)
+# "Annulla"/Cancel, bottom right. Without a window manager a click that comes with the
+# pointer's first motion over a window only activates it: move first, then click.
+eval "$(xdotool getwindowgeometry --shell "$d")"
+xdotool mousemove $((X + WIDTH - 45)) $((Y + HEIGHT - 18)) sleep 0.4 click 1
+attendi 10 "the Save As dialog did not close" _nessuna_altra
+cmp "$E2E_TMP/prima.bmp" "$bmp" || fallisci "foto.bmp changed although the answer was No"
+
 passo "Windows Mail: the message file"
 registra 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
 immagine 2
