@@ -91,9 +91,9 @@ void Controller::apply_preset(Preset preset) {
     // a frozen one is the user's and stays.
     if (!frozen(state_.freeze)) fill(ports_.view.picture(), kWhite);
     const Size minimum = minimum_window_size(ports_.screen.dpi());
-    ports_.view.set_window_rect(preset_rect(preset, ports_.view.window_rect(),
-                                            ports_.screen.bounds(), minimum,
-                                            state_.settings.half_zoom()));
+    const Rect window = ports_.view.window_rect();
+    ports_.view.set_window_rect(preset_rect(preset, window, ports_.screen.monitor_of(window),
+                                            minimum, state_.settings.half_zoom()));
     const bool bar = preset == Preset::TopBar || preset == Preset::BottomBar;
     state_.size_mark = bar ? std::nullopt : std::optional<Preset>(preset);
 }

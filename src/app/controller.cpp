@@ -75,7 +75,7 @@ void Controller::render() {
             return;
         }
         const Capture capture = capture_for({picture.width, picture.height}, zoom, state_.pointer,
-                                            ports_.screen.bounds());
+                                            ports_.screen.monitor_at(state_.pointer));
         shift = capture.shift;
         // Inversion draws onto white; a plain copy covers every pixel it reaches,
         // so only a destination short of the picture leaves a margin to clear.
@@ -126,8 +126,9 @@ void Controller::resized() {
     // The repaint must capture even with the pointer over the window.
     state_.pointer_over_window = false;
     keep_window_on_screen();
-    state_.size_mark = preset_of_size(ports_.view.window_rect().size(), ports_.screen.bounds(),
-                                      minimum_window_size(dpi));
+    const Rect window = ports_.view.window_rect();
+    state_.size_mark =
+        preset_of_size(window.size(), ports_.screen.monitor_of(window), minimum_window_size(dpi));
     show_view();
     render();
 }
@@ -146,7 +147,7 @@ void Controller::moved() {}
 
 void Controller::keep_window_on_screen() {
     const Rect window = ports_.view.window_rect();
-    const Rect kept = keep_on_screen(window, ports_.screen.bounds());
+    const Rect kept = keep_on_screen(window, ports_.screen.monitor_of(window));
     if (kept != window) ports_.view.set_window_rect(kept);
 }
 
@@ -154,7 +155,7 @@ void Controller::update_size_limits() {
     const Size minimum = minimum_window_size(ports_.screen.dpi());
     std::optional<Size> maximum;
     if (state_.settings.half_zoom()) {
-        const Size screen = ports_.screen.bounds().size();
+        const Size screen = ports_.screen.monitor_of(ports_.view.window_rect()).size();
         maximum = fit_window_size(screen, minimum, screen, true);
     }
     ports_.view.set_size_limits(minimum, maximum);

@@ -22,7 +22,9 @@ void Controller::left_button_down(Point at) {
     state_.view.picture_pointer = PointerShape::Arrow;
     show_view();
     timer(true);
+    // The window may have gone to a monitor of another size.
     keep_window_on_screen();
+    update_size_limits();
 }
 
 void Controller::right_button_down() {

@@ -27,8 +27,11 @@ public:
     virtual std::optional<Point> pointer() = 0;
     // Down now, or pressed since the last query of this key (the query clears that).
     virtual bool key_pressed(Key key) = 0;
-    // The screen the magnifier works on, in pixels, and its DPI.
-    virtual Rect bounds() = 0;
+    // Monitors, in pixels of the whole desktop (left of or above the primary monitor
+    // they are negative). The monitor under a point, else the nearest one.
+    virtual Rect monitor_at(Point p) = 0;
+    // The monitor that holds most of a rectangle, else the nearest one.
+    virtual Rect monitor_of(const Rect& r) = 0;
     virtual int dpi() = 0;
     // The colour of one screen pixel; nullopt when it cannot be read.
     virtual std::optional<Color> pixel(Point p) = 0;

@@ -98,8 +98,25 @@ struct FakeScreen : Screen {
 
     std::optional<Point> pointer() override { return at; }
     bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
-    Rect screen_rect{0, 0, 1024, 768};
-    Rect bounds() override { return screen_rect; }
+    // The primary monitor first; monitors_on adds one left of it, at negative x.
+    std::vector<Rect> monitors{{0, 0, 1024, 768}};
+    void monitors_on() { monitors = {{0, 0, 1024, 768}, {-800, 0, 800, 600}}; }
+    Rect monitor_at(Point p) override { return monitor_of({p.x, p.y, 1, 1}); }
+    // The monitor sharing most area with r, else the one nearest to it.
+    Rect monitor_of(const Rect& r) override {
+        const auto overlap = [&](const Rect& m) {
+            const int64_t w = std::min(r.right(), m.right()) - std::max(r.left, m.left);
+            const int64_t h = std::min(r.bottom(), m.bottom()) - std::max(r.top, m.top);
+            return w > 0 && h > 0 ? w * h : -gap(r, m);
+        };
+        return *std::max_element(monitors.begin(), monitors.end(),
+                                 [&](auto& a, auto& b) { return overlap(a) < overlap(b); });
+    }
+    static int64_t gap(const Rect& r, const Rect& m) {
+        const int64_t dx = std::max({m.left - r.right(), r.left - m.right(), 0});
+        const int64_t dy = std::max({m.top - r.bottom(), r.top - m.bottom(), 0});
+        return dx * dx + dy * dy;
+    }
     int dpi() override { return 96; }
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;

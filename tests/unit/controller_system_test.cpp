@@ -29,7 +29,7 @@ TEST_F(ControllerTest, AShellRestartBringsBackTheTrayIconOrElseTheWindow) {
 TEST_F(ControllerTest, AScreenThatShrankKeepsTheWindowOnItAndRedrawsAtOnce) {
     start();
     view.window = {900, 600, 256, 192};
-    screen.screen_rect = {0, 0, 800, 600};
+    screen.monitors = {{0, 0, 800, 600}};
     const int presents = view.presents;
     controller.display_changed();
     EXPECT_EQ(view.window, (Rect{544, 408, 256, 192}));
