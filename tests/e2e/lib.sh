@@ -132,7 +132,7 @@ differenza() {
 
 # The capture rectangle for a pointer at ($1, $2) and the picture CW x CH at ZOOM: SX SY SW SH.
 # It takes one more source column or row when the zoom does not divide the picture, and is
-# pushed back inside the screen at its edges.
+# pushed back inside the monitor at its edges: MONITORE="x y w h", the whole screen by default.
 rettangolo_cattura() {
     if [ "$ZOOM" = 0.5 ]; then
         SW=$((2 * CW)) SH=$((2 * CH)) SX=$(($1 - CW)) SY=$(($2 - CH))
@@ -141,8 +141,10 @@ rettangolo_cattura() {
         ((ZOOM * SW < CW)) && SW=$((SW + 1))
         ((ZOOM * SH < CH)) && SH=$((SH + 1))
     fi
-    SX=$((SX < 0 ? 0 : SX + SW > SCHERMO_W ? SCHERMO_W - SW : SX))
-    SY=$((SY < 0 ? 0 : SY + SH > SCHERMO_H ? SCHERMO_H - SH : SY))
+    local mx my mw mh
+    read -r mx my mw mh <<<"${MONITORE:-0 0 $SCHERMO_W $SCHERMO_H}"
+    SX=$((SX < mx ? mx : SX + SW > mx + mw ? mx + mw - SW : SX))
+    SY=$((SY < my ? my : SY + SH > my + mh ? my + mh - SH : SY))
 }
 # What the picture must show for a pointer at ($2, $3), made from screenshot $1 by
 # nearest-neighbour scaling (halving, each pixel is the bitwise AND of its 2x2 block, as in
