@@ -199,6 +199,8 @@ void Controller::about() {
 }
 
 void Controller::close() {
+    state_.closing = true;
+    set_fine_timer(false);
     save_settings();
     // Closing from the tray menu: without this the icon lingers in the notification
     // area until the pointer passes over it.

@@ -166,6 +166,9 @@ public:
     virtual void sleep(int ms) = 0;
     // Whether the window can fade in (layered windows).
     virtual bool can_fade() = 0;
+    // Asks for the system's finest timer precision (on) or gives it back (off);
+    // called only when the wanted state changes, so every "on" has one "off".
+    virtual void fine_timer(bool on) = 0;
     // Ends the message loop; the program exits once the current call returns.
     virtual void quit() = 0;
 };

@@ -211,6 +211,7 @@ struct FakeSystem : System {
     void play(Sound s) override { sounds.push_back(s); }
     void sleep(int ms) override { log_.add("sleep " + std::to_string(ms)); }
     bool can_fade() override { return fades; }
+    void fine_timer(bool on) override { log_.add(on ? "fine timer on" : "fine timer off"); }
     void quit() override { log_.add("quit"); }
 };
 
