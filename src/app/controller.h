@@ -61,6 +61,9 @@ public:
     // The mouse over the picture; points in picture pixels.
     void left_button_down(Point at);
     void right_button_down();
+    // The keyboard's menu request (Shift+F10, the menu key): the same menu, at the
+    // picture's centre instead of at the pointer.
+    void keyboard_menu();
     void pointer_moved(Point at, bool left_button);
     void button_up();
     void double_clicked();
@@ -99,7 +102,7 @@ private:
     void toggle_capture();
     void minimize_or_restore();
     void set_window_shown(bool shown);
-    void open_menu(bool from_tray);
+    void open_menu(bool from_tray, std::optional<Point> at = std::nullopt);
     void help();
     void about();
     void close();

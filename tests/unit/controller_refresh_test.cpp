@@ -1,4 +1,4 @@
-// The 10 ms refresh's finer system timer.
+// The 10 ms refresh's finer system timer, and the menu opened from the keyboard.
 #include "fakes/controller_fixture.h"
 
 namespace vitrelo::fake {
@@ -29,6 +29,7 @@ TEST_F(ControllerTest, TheFineTimerIsHeldExactlyWhileA10MsTimerRuns) {
         {"100 ms to 10 ms from the menu", choosing(command_id({CommandKind::Refresh, k10Ms})),
          {"timer off", "popup", "fine timer on", "timer 10"}},
         {"the menu dismissed", choosing(0), around("popup")},
+        {"the keyboard's menu", [this] { controller.keyboard_menu(); }, around("popup")},
         {"a drag", [this] { controller.left_button_down({5, 5}); }, around("drag")},
         {"the about box", [this] { run(CommandKind::About); }, around("about")},
         {"50 ms", [this] { run(CommandKind::Refresh, k50Ms); }, {"timer 50", "fine timer off"}},
@@ -71,6 +72,41 @@ TEST_F(ControllerTest, ChiudiOrTheControllersEndGivesThePrecisionBackOnce) {
         EXPECT_EQ(log.count("fine timer off"), c.releases);
     }
     view.controller = &controller;
+}
+
+// Each item's text and marks, submenus inside brackets.
+std::string outline(const std::vector<MenuItem>& items) {
+    std::string s;
+    for (const MenuItem& m : items)
+        s += m.text + (m.checked ? "*" : "") + (m.enabled ? "" : "-") + "[" + outline(m.children) +
+             "]";
+    return s;
+}
+
+TEST_F(ControllerTest, TheKeyboardOpensTheClickMenuAtThePicturesCentre) {
+    start();
+    // Client areas 250 x 186 at (103, 103) and 295 x 195 at (53, 63).
+    const struct {
+        Rect window;
+        Point centre;
+    } cases[] = {{{100, 100, 256, 192}, {228, 196}}, {{50, 60, 301, 201}, {200, 160}}};
+    for (const auto& c : cases) {
+        view.set_window_rect(c.window);
+        shell.choice = 0;
+        log.events.clear();
+        controller.right_button_down();
+        const Events clicked = log.events;
+        log.events.clear();
+        controller.keyboard_menu();
+        EXPECT_EQ(log.events, clicked);
+        ASSERT_EQ(shell.places.size(), shell.menus.size());
+        EXPECT_EQ(shell.places.rbegin()[1], std::nullopt) << "a right-click: at the pointer";
+        EXPECT_EQ(shell.places.back(), c.centre);
+        EXPECT_EQ(outline(shell.menus.back()), outline(shell.menus.rbegin()[1]));
+    }
+    shell.choice = command_id({CommandKind::Grid});
+    controller.keyboard_menu();
+    EXPECT_TRUE(state().grid);
 }
 
 }  // namespace
