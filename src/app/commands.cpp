@@ -157,12 +157,12 @@ void Controller::tray_menu() {
     open_menu(true);
 }
 
-void Controller::open_menu(bool from_tray) {
+void Controller::open_menu(bool from_tray, std::optional<Point> at) {
     std::optional<int> chosen;
     run_waiting([&] {
         // In the tray the timer is already off and stays so.
         if (!from_tray) timer(false);
-        chosen = ports_.shell.popup(build_menu(menu_state()), from_tray);
+        chosen = ports_.shell.popup(build_menu(menu_state()), from_tray, at);
     });
     if (!chosen) return;
     menu_command(*chosen);
@@ -199,6 +199,8 @@ void Controller::about() {
 }
 
 void Controller::close() {
+    state_.closing = true;
+    set_fine_timer(false);
     save_settings();
     // Closing from the tray menu: without this the icon lingers in the notification
     // area until the pointer passes over it.

@@ -10,7 +10,17 @@
 
 namespace vitrelo {
 
+namespace {
+// SetTimer rounds its period up to the system's tick, about 15.6 ms unless a program
+// asks for more precision: a shorter period needs that precision to be kept.
+constexpr int kSystemTickMs = 16;
+}  // namespace
+
 Controller::Controller(const Ports& ports) : ports_(ports) {}
+
+Controller::~Controller() {
+    if (state_.fine_timer) ports_.system.fine_timer(false);
+}
 
 void Controller::tick() {
     if (state_.capture_mode && state_.freeze != Freeze::Locked) check_lock_key();
@@ -178,8 +188,22 @@ void Controller::show_view() {
 }
 
 void Controller::timer(bool on) {
+    // A popup's "Chiudi" returns into code that restarts the timer.
+    if (on && state_.closing) return;
     state_.timer_on = on;
-    ports_.view.set_timer(on ? std::optional<int>(state_.settings.refresh_ms()) : std::nullopt);
+    const int period = state_.settings.refresh_ms();
+    const bool fine = on && period < kSystemTickMs;
+    // Held from before the timer starts until after it stops, and never otherwise:
+    // a finer tick costs the machine power.
+    if (fine) set_fine_timer(true);
+    ports_.view.set_timer(on ? std::optional<int>(period) : std::nullopt);
+    if (!fine) set_fine_timer(false);
+}
+
+void Controller::set_fine_timer(bool on) {
+    if (on == state_.fine_timer) return;
+    state_.fine_timer = on;
+    ports_.system.fine_timer(on);
 }
 
 void Controller::message(const std::string& text) {

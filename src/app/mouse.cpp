@@ -31,6 +31,13 @@ void Controller::right_button_down() {
     open_menu(false);
 }
 
+void Controller::keyboard_menu() {
+    const Point origin = ports_.view.client_origin();
+    const Rect& picture = state_.view.layout.picture;
+    open_menu(false, Point{origin.x + picture.left + picture.width / 2,
+                           origin.y + picture.top + picture.height / 2});
+}
+
 void Controller::pointer_moved(Point at, bool left_button) {
     ViewState& v = state_.view;
     if (frozen(state_.freeze) && state_.pick_color) {

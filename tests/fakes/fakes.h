@@ -54,6 +54,7 @@ struct FakeView : View {
         if (controller) controller->resized();
     }
     Size client_size() override { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
+    Point client_origin() override { return {window.left + kFrame, window.top + kFrame}; }
     void set_size_limits(Size min, std::optional<Size> max) override {
         minimum = min;
         maximum = max;
@@ -138,8 +139,11 @@ struct FakeShell : Shell {
     int choice = 0;
     bool tray_works = true;
     std::vector<std::vector<MenuItem>> menus;
-    int popup(const std::vector<MenuItem>& items, bool from_tray) override {
+    std::vector<std::optional<Point>> places;  // where each menu was asked to open
+    int popup(const std::vector<MenuItem>& items, bool from_tray,
+              std::optional<Point> at) override {
         menus.push_back(items);
+        places.push_back(at);
         log_.add(from_tray ? "tray popup" : "popup");
         return log_.wait(), choice;
     }
@@ -228,6 +232,7 @@ struct FakeSystem : System {
     void play(Sound s) override { sounds.push_back(s); }
     void sleep(int ms) override { log_.add("sleep " + std::to_string(ms)); }
     bool can_fade() override { return fades; }
+    void fine_timer(bool on) override { log_.add(on ? "fine timer on" : "fine timer off"); }
     void quit() override { log_.add("quit"); }
 };
 

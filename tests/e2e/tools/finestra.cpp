@@ -5,6 +5,8 @@
 //                             answer a message within 3 s
 //   finestra.exe testi TITLE  the texts of the controls of the visible dialog boxes (the
 //                             system's class "#32770") whose title begins with TITLE, UTF-8
+//   finestra.exe striscia     the window text of the magnifier's info strip (class
+//                             "VitreloStrip"), UTF-8 between '[' and ']'; exit 4 without a strip
 #include <windows.h>
 
 #include <cstdio>
@@ -27,6 +29,29 @@ BOOL CALLBACK stampa_testo(HWND c, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK cerca_striscia(HWND c, LPARAM trovata_striscia) {
+    char classe[32] = {};
+    GetClassNameA(c, classe, sizeof classe);
+    if (std::strcmp(classe, "VitreloStrip") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(trovata_striscia) = c;
+    return FALSE;
+}
+
+// From another process, as a screen reader reads it: WM_GETTEXT answered by the owner.
+int stampa_striscia(HWND finestra) {
+    HWND striscia = nullptr;
+    EnumChildWindows(finestra, cerca_striscia, LPARAM(&striscia));
+    if (!striscia) return 4;
+    wchar_t testo[256] = {};
+    char utf8[1024] = {};
+    DWORD_PTR r = 0;
+    if (!SendMessageTimeoutW(striscia, WM_GETTEXT, 256, LPARAM(testo), SMTO_ABORTIFHUNG, 3000, &r))
+        return 3;
+    WideCharToMultiByte(CP_UTF8, 0, testo, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("[%s]\n", utf8);
+    return std::fflush(stdout), 0;
+}
+
 BOOL CALLBACK esamina(HWND w, LPARAM) {
     char titolo[256] = {}, classe[16] = {};
     GetWindowTextA(w, titolo, sizeof titolo);
@@ -43,12 +68,14 @@ BOOL CALLBACK esamina(HWND w, LPARAM) {
 
 int main(int argc, char** argv) {
     if (argc > 2 && std::strcmp(argv[1], "testi") == 0) titolo_dialogo = argv[2];
+    const bool striscia = argc > 1 && std::strcmp(argv[1], "striscia") == 0;
     EnumWindows(esamina, 0);
     DWORD_PTR r = 0;
     RECT fuori{}, dentro{};
     POINT origine{0, 0};
     if (titolo_dialogo) return std::fflush(stdout), 0;
     if (quante != 1) return quante ? 2 : 1;
+    if (striscia) return stampa_striscia(trovata);
     if (!SendMessageTimeoutW(trovata, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 3000, &r)) return 3;
     GetWindowRect(trovata, &fuori);
     GetClientRect(trovata, &dentro);
