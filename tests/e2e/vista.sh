@@ -51,7 +51,10 @@ cp "$E2E_TMP/vista_client.png" "$E2E_TMP/cattura.png"
 metti_a_fuoco
 xdotool key space
 attendi 10 "the space bar did not lock the picture" _diversa "$E2E_TMP/cattura.png"
-cp "$E2E_TMP/confronto_client.png" "$E2E_TMP/bloccata.png"
+# The closed padlock is painted a moment after the locked picture: the locked frame is the
+# one that two screenshots in a row agree on.
+_ferma() { cp "$E2E_TMP/confronto_client.png" "$E2E_TMP/bloccata.png" && _uguale "$E2E_TMP/bloccata.png"; }
+attendi 10 "the locked picture did not settle" _ferma
 puntatore "$bx" "$by"
 resta_uguale "$E2E_TMP/bloccata.png" "the locked picture followed the pointer"
 xdotool mousemove $((CX + 24)) $((CY + 24)) click 1
