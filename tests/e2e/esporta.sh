@@ -13,12 +13,13 @@ EML=$TEMP_WINE/VitreloImage.eml JPG=$TEMP_WINE/SnapShotVitrelo.jpg REGISTRO=$E2E
 rm -f "$EML" "$JPG"
 
 avvia_xvfb
-registra() { wine reg add "$@" /f >/dev/null 2>&1; }
+# Both registry views: `wine reg` is 32-bit once wine32 is installed, the program may not be.
+registro() { for v in 32 64; do wine reg "$@" /reg:$v /f >/dev/null 2>&1 || true; done; }
 registratore="\"Z:${VITRELO_TOOLS//\//\\}\\export_registratore.exe\" \"Z:${REGISTRO//\//\\}\" \"%1\""
-registra 'HKCR\.eml' /ve /d VitreloProvaEml
-registra 'HKCR\VitreloProvaEml\shell\open\command' /ve /d "$registratore"
-registra 'HKCR\mailto' /v 'URL Protocol' /d ''
-registra 'HKCR\mailto\shell\open\command' /ve /d "$registratore"
+registro add 'HKCR\.eml' /ve /d VitreloProvaEml
+registro add 'HKCR\VitreloProvaEml\shell\open\command' /ve /d "$registratore"
+registro add 'HKCR\mailto' /v 'URL Protocol' /d ''
+registro add 'HKCR\mailto\shell\open\command' /ve /d "$registratore"
 mostra_schermo
 avvia_vitrelo
 if ((WX > 512)); then ax=200 ay=300; else ax=824 ay=300; fi
@@ -79,7 +80,7 @@ attendi 10 "the Save As dialog did not close" _nessuna_altra
 cmp "$E2E_TMP/prima.bmp" "$bmp" || fallisci "foto.bmp changed although the answer was No"
 
 passo "Windows Mail: the message file"
-registra 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
+registro add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
 immagine 2
 attendi 15 "the mail program was not handed VitreloImage.eml" grep -qs VitreloImage.eml "$REGISTRO"
 [ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fallisci "mail picture: $(identify "$JPG")"
@@ -90,7 +91,7 @@ cmp "$E2E_TMP/atteso.eml" "$EML" || fallisci "VitreloImage.eml is not the golden
 
 passo "Microsoft Outlook: the mailto: address"
 rm -f "$EML" "$REGISTRO"
-registra 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
+registro add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
 immagine 2
 attendi 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$REGISTRO"
 # Nothing percent-encoded: two blanks after the colon, one before the quoted path.
@@ -100,7 +101,7 @@ grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)
 
 passo "no mail program: the not-compatible message"
 rm -f "$REGISTRO"
-wine reg delete 'HKLM\Software\Clients\Mail' /f >/dev/null 2>&1 || true
+registro delete 'HKLM\Software\Clients\Mail'
 immagine 2
 messaggio
 [ "$MESSAGGIO" = "Il programma di posta elettronica non è compatibile con Vitrelo" ] ||

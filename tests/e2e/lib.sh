@@ -21,8 +21,7 @@ export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOV
 ZOOM=2      # the program starts at 2x; a scenario sets what it chooses (0.5 for " .5 x")
 NEGATIVO=   # 1 once "Inverti colori" is on
 
-rm -rf "$E2E_TMP"
-mkdir -p "$E2E_TMP" "$E2E_CACHE"
+rm -rf "$E2E_TMP" && mkdir -p "$E2E_TMP" "$E2E_CACHE"
 
 _pids=()
 _fine() {
