@@ -91,9 +91,9 @@ void Controller::apply_preset(Preset preset) {
     // a frozen one is the user's and stays.
     if (!frozen(state_.freeze)) fill(ports_.view.picture(), kWhite);
     const Size minimum = minimum_window_size(ports_.screen.dpi());
-    ports_.view.set_window_rect(preset_rect(preset, ports_.view.window_rect(),
-                                            ports_.screen.bounds(), minimum,
-                                            state_.settings.half_zoom()));
+    const Rect window = ports_.view.window_rect();
+    ports_.view.set_window_rect(preset_rect(preset, window, ports_.screen.monitor_of(window),
+                                            minimum, state_.settings.half_zoom()));
     const bool bar = preset == Preset::TopBar || preset == Preset::BottomBar;
     state_.size_mark = bar ? std::nullopt : std::optional<Preset>(preset);
 }
@@ -143,16 +143,26 @@ void Controller::tray_double_clicked() {
     set_window_shown(true);
 }
 
+void Controller::shell_restarted() {
+    if (state_.window_shown) return;
+    // A program hidden in the tray with no icon could only be killed: when the icon
+    // cannot come back, the window does.
+    if (!ports_.shell.add_tray_icon()) {
+        ports_.view.set_shown(true);
+        set_window_shown(true);
+    }
+}
+
 void Controller::tray_menu() {
     open_menu(true);
 }
 
-void Controller::open_menu(bool from_tray) {
+void Controller::open_menu(bool from_tray, std::optional<Point> at) {
     std::optional<int> chosen;
     run_waiting([&] {
         // In the tray the timer is already off and stays so.
         if (!from_tray) timer(false);
-        chosen = ports_.shell.popup(build_menu(menu_state()), from_tray);
+        chosen = ports_.shell.popup(build_menu(menu_state()), from_tray, at);
     });
     if (!chosen) return;
     menu_command(*chosen);
@@ -189,6 +199,8 @@ void Controller::about() {
 }
 
 void Controller::close() {
+    state_.closing = true;
+    set_fine_timer(false);
     save_settings();
     // Closing from the tray menu: without this the icon lingers in the notification
     // area until the pointer passes over it.

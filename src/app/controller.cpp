@@ -10,7 +10,17 @@
 
 namespace vitrelo {
 
+namespace {
+// SetTimer rounds its period up to the system's tick, about 15.6 ms unless a program
+// asks for more precision: a shorter period needs that precision to be kept.
+constexpr int kSystemTickMs = 16;
+}  // namespace
+
 Controller::Controller(const Ports& ports) : ports_(ports) {}
+
+Controller::~Controller() {
+    if (state_.fine_timer) ports_.system.fine_timer(false);
+}
 
 void Controller::tick() {
     if (state_.capture_mode && state_.freeze != Freeze::Locked) check_lock_key();
@@ -75,7 +85,7 @@ void Controller::render() {
             return;
         }
         const Capture capture = capture_for({picture.width, picture.height}, zoom, state_.pointer,
-                                            ports_.screen.bounds());
+                                            ports_.screen.monitor_at(state_.pointer));
         shift = capture.shift;
         // Inversion draws onto white; a plain copy covers every pixel it reaches,
         // so only a destination short of the picture leaves a margin to clear.
@@ -126,9 +136,18 @@ void Controller::resized() {
     // The repaint must capture even with the pointer over the window.
     state_.pointer_over_window = false;
     keep_window_on_screen();
-    state_.size_mark = preset_of_size(ports_.view.window_rect().size(), ports_.screen.bounds(),
-                                      minimum_window_size(dpi));
+    const Rect window = ports_.view.window_rect();
+    state_.size_mark =
+        preset_of_size(window.size(), ports_.screen.monitor_of(window), minimum_window_size(dpi));
     show_view();
+    render();
+}
+
+void Controller::display_changed() {
+    // Every rule reads the screen afresh; only the window's place and the drag limits
+    // were worked out from the old one.
+    update_size_limits();
+    keep_window_on_screen();
     render();
 }
 
@@ -138,7 +157,7 @@ void Controller::moved() {}
 
 void Controller::keep_window_on_screen() {
     const Rect window = ports_.view.window_rect();
-    const Rect kept = keep_on_screen(window, ports_.screen.bounds());
+    const Rect kept = keep_on_screen(window, ports_.screen.monitor_of(window));
     if (kept != window) ports_.view.set_window_rect(kept);
 }
 
@@ -146,7 +165,7 @@ void Controller::update_size_limits() {
     const Size minimum = minimum_window_size(ports_.screen.dpi());
     std::optional<Size> maximum;
     if (state_.settings.half_zoom()) {
-        const Size screen = ports_.screen.bounds().size();
+        const Size screen = ports_.screen.monitor_of(ports_.view.window_rect()).size();
         maximum = fit_window_size(screen, minimum, screen, true);
     }
     ports_.view.set_size_limits(minimum, maximum);
@@ -169,8 +188,22 @@ void Controller::show_view() {
 }
 
 void Controller::timer(bool on) {
+    // A popup's "Chiudi" returns into code that restarts the timer.
+    if (on && state_.closing) return;
     state_.timer_on = on;
-    ports_.view.set_timer(on ? std::optional<int>(state_.settings.refresh_ms()) : std::nullopt);
+    const int period = state_.settings.refresh_ms();
+    const bool fine = on && period < kSystemTickMs;
+    // Held from before the timer starts until after it stops, and never otherwise:
+    // a finer tick costs the machine power.
+    if (fine) set_fine_timer(true);
+    ports_.view.set_timer(on ? std::optional<int>(period) : std::nullopt);
+    if (!fine) set_fine_timer(false);
+}
+
+void Controller::set_fine_timer(bool on) {
+    if (on == state_.fine_timer) return;
+    state_.fine_timer = on;
+    ports_.system.fine_timer(on);
 }
 
 void Controller::message(const std::string& text) {

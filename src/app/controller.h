@@ -24,6 +24,8 @@ struct State {
     bool starting = true;        // until the start-up show ends: passes do nothing
     bool window_shown = false;   // false while only the tray icon is left
     bool timer_on = false;
+    bool fine_timer = false;     // the system's finest timer precision is held
+    bool closing = false;        // "Chiudi" chosen: nothing starts the timer again
     bool draw_pointer = false;   // in capture mode, unless Ctrl is held
     bool pointer_over_window = true;  // as the last tick saw it
     bool busy = false;           // a command that waits on the system is running
@@ -39,6 +41,10 @@ struct State {
 class Controller {
 public:
     explicit Controller(const Ports& ports);
+    // Gives back the finest timer precision if the program ends another way.
+    ~Controller();
+    Controller(const Controller&) = delete;
+    Controller& operator=(const Controller&) = delete;
 
     // Start-up: settings, the first size preset, topmost, the logo and the fade-in;
     // returns with the timer running.
@@ -55,6 +61,9 @@ public:
     // The mouse over the picture; points in picture pixels.
     void left_button_down(Point at);
     void right_button_down();
+    // The keyboard's menu request (Shift+F10, the menu key): the same menu, at the
+    // picture's centre instead of at the pointer.
+    void keyboard_menu();
     void pointer_moved(Point at, bool left_button);
     void button_up();
     void double_clicked();
@@ -64,6 +73,11 @@ public:
     // The tray icon.
     void tray_double_clicked();
     void tray_menu();
+
+    // The shell restarted (its notification area is new and empty).
+    void shell_restarted();
+    // The screen's size or arrangement changed.
+    void display_changed();
 
     // A menu command, by the id the menu gave it; unknown ids do nothing.
     void menu_command(int id);
@@ -88,7 +102,7 @@ private:
     void toggle_capture();
     void minimize_or_restore();
     void set_window_shown(bool shown);
-    void open_menu(bool from_tray);
+    void open_menu(bool from_tray, std::optional<Point> at = std::nullopt);
     void help();
     void about();
     void close();
@@ -99,6 +113,7 @@ private:
     // Helpers.
     void message(const std::string& text);  // drops topmost while the box is up
     void timer(bool on);
+    void set_fine_timer(bool on);
     void keep_window_on_screen();
     void update_size_limits();
     void show_view();

@@ -22,11 +22,20 @@ void Controller::left_button_down(Point at) {
     state_.view.picture_pointer = PointerShape::Arrow;
     show_view();
     timer(true);
+    // The window may have gone to a monitor of another size.
     keep_window_on_screen();
+    update_size_limits();
 }
 
 void Controller::right_button_down() {
     open_menu(false);
+}
+
+void Controller::keyboard_menu() {
+    const Point origin = ports_.view.client_origin();
+    const Rect& picture = state_.view.layout.picture;
+    open_menu(false, Point{origin.x + picture.left + picture.width / 2,
+                           origin.y + picture.top + picture.height / 2});
 }
 
 void Controller::pointer_moved(Point at, bool left_button) {
@@ -88,6 +97,7 @@ void Controller::lock_clicked() {
     fill(ports_.view.picture(), kWhite);
     state_.view.readout.clear();
     show_view();
+    ports_.view.present();  // now, not at the next tick: the timer may be slow or held
 }
 
 }  // namespace vitrelo

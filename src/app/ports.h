@@ -27,8 +27,11 @@ public:
     virtual std::optional<Point> pointer() = 0;
     // Down now, or pressed since the last query of this key (the query clears that).
     virtual bool key_pressed(Key key) = 0;
-    // The screen the magnifier works on, in pixels, and its DPI.
-    virtual Rect bounds() = 0;
+    // Monitors, in pixels of the whole desktop (left of or above the primary monitor
+    // they are negative). The monitor under a point, else the nearest one.
+    virtual Rect monitor_at(Point p) = 0;
+    // The monitor that holds most of a rectangle, else the nearest one.
+    virtual Rect monitor_of(const Rect& r) = 0;
     virtual int dpi() = 0;
     // The colour of one screen pixel; nullopt when it cannot be read.
     virtual std::optional<Color> pixel(Point p) = 0;
@@ -71,6 +74,8 @@ public:
     // before this returns.
     virtual void set_window_rect(const Rect& r) = 0;
     virtual Size client_size() = 0;
+    // The client area's top-left corner, screen pixels.
+    virtual Point client_origin() = 0;
     // The sizes a user may drag the window to (max: none = no limit).
     virtual void set_size_limits(Size minimum, std::optional<Size> maximum) = 0;
     // Shows the parts as described; repaints only what changed.
@@ -99,9 +104,11 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Shows the menu at the pointer; the chosen item's id, 0 when dismissed.
+    // Shows the menu with its top-left corner at `at` (screen pixels), or at the
+    // pointer; the chosen item's id, 0 when dismissed.
     // from_tray: opened from the notification icon.
-    virtual int popup(const std::vector<MenuItem>& items, bool from_tray) = 0;
+    virtual int popup(const std::vector<MenuItem>& items, bool from_tray,
+                      std::optional<Point> at) = 0;
     virtual bool add_tray_icon() = 0;
     virtual void remove_tray_icon() = 0;
 };
@@ -166,6 +173,9 @@ public:
     virtual void sleep(int ms) = 0;
     // Whether the window can fade in (layered windows).
     virtual bool can_fade() = 0;
+    // Asks for the system's finest timer precision (on) or gives it back (off);
+    // called only when the wanted state changes, so every "on" has one "off".
+    virtual void fine_timer(bool on) = 0;
     // Ends the message loop; the program exits once the current call returns.
     virtual void quit() = 0;
 };

@@ -20,6 +20,17 @@ int virtual_key(Key key) {
     return 0;
 }
 
+// The monitor's whole area (the bars cover the taskbar too, as on one screen); the
+// primary screen when the system cannot tell.
+Rect monitor_rect(HMONITOR monitor) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!monitor || !GetMonitorInfoW(monitor, &info))
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const RECT& r = info.rcMonitor;
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 }  // namespace
 
 Win32Screen::Win32Screen(Picture& picture)
@@ -35,8 +46,13 @@ bool Win32Screen::key_pressed(Key key) {
     return GetAsyncKeyState(virtual_key(key)) != 0;
 }
 
-Rect Win32Screen::bounds() {
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+Rect Win32Screen::monitor_at(Point p) {
+    return monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
+}
+
+Rect Win32Screen::monitor_of(const Rect& r) {
+    const RECT area{r.left, r.top, r.right(), r.bottom()};
+    return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
 }
 
 int Win32Screen::dpi() {

@@ -12,7 +12,8 @@ public:
     explicit Win32Screen(Picture& picture);
     std::optional<Point> pointer() override;
     bool key_pressed(Key key) override;
-    Rect bounds() override;
+    Rect monitor_at(Point p) override;
+    Rect monitor_of(const Rect& r) override;
     int dpi() override;
     std::optional<Color> pixel(Point p) override;
     void capture(const Capture& capture, bool invert) override;
@@ -21,7 +22,8 @@ public:
 private:
     Picture& picture_;
     // Made once for the program's life: GetDC(NULL) on every pass costs a round trip
-    // to the window server under Wine; this DC is the same screen surface.
+    // to the window server under Wine; this DC is the same surface, the whole desktop
+    // across every monitor, in the same coordinates as the pointer.
     Dc screen_;
 };
 

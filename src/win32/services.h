@@ -38,6 +38,9 @@ public:
 class Win32System final : public System {
 public:
     explicit Win32System(const HWND& window) : window_(window) {}
+    ~Win32System() override;  // gives back the timer precision if still held
+    Win32System(const Win32System&) = delete;
+    Win32System& operator=(const Win32System&) = delete;
     ClipboardResult copy_to_clipboard(const Image& image) override;
     std::string mail_client() override;
     void open(const std::string& target) override;
@@ -45,10 +48,12 @@ public:
     void play(Sound sound) override;
     void sleep(int ms) override;
     bool can_fade() override;
+    void fine_timer(bool on) override;
     void quit() override;  // destroys the main window; the message loop then ends
 
 private:
     const HWND& window_;
+    bool fine_timer_ = false;  // a timeBeginPeriod not yet matched by its timeEndPeriod
 };
 
 }  // namespace vitrelo::win32

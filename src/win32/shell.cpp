@@ -54,11 +54,14 @@ Win32Shell::~Win32Shell() {
     remove_tray_icon();
 }
 
-int Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray) {
+int Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) {
     const Menu menu = build(items);
     if (!menu) return 0;
     POINT p = {};
-    GetCursorPos(&p);
+    if (at)
+        p = {at->x, at->y};
+    else
+        GetCursorPos(&p);
     // From the tray the window is hidden and not active: without this the menu
     // would not close when the user clicks elsewhere.
     if (from_tray) SetForegroundWindow(window_);

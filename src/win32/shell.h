@@ -14,7 +14,7 @@ public:
     Win32Shell(const Win32Shell&) = delete;
     Win32Shell& operator=(const Win32Shell&) = delete;
 
-    int popup(const std::vector<MenuItem>& items, bool from_tray) override;
+    int popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) override;
     bool add_tray_icon() override;
     void remove_tray_icon() override;
 

@@ -168,6 +168,22 @@ bool Win32System::can_fade() {
     return GetVersionExW(&version) && version.dwMajorVersion >= 5;
 }
 
+Win32System::~Win32System() {
+    fine_timer(false);
+}
+
+void Win32System::fine_timer(bool on) {
+    // Every timeEndPeriod must match a timeBeginPeriod that succeeded. Since Windows 10
+    // 2004 the precision is this process's alone; before, it was the whole system's.
+    if (on == fine_timer_) return;
+    if (on) {
+        fine_timer_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    } else {
+        timeEndPeriod(1);
+        fine_timer_ = false;
+    }
+}
+
 void Win32System::quit() {
     if (window_ && IsWindow(window_))
         DestroyWindow(window_);

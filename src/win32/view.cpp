@@ -60,6 +60,12 @@ bool Win32View::client_resized(Size client) {
     return true;
 }
 
+Point Win32View::client_origin() {
+    POINT p = {0, 0};
+    ClientToScreen(windows_.main, &p);
+    return {p.x, p.y};
+}
+
 void Win32View::set_window_rect(const Rect& r) {
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (r.left == window_rect_.left && r.top == window_rect_.top) flags |= SWP_NOMOVE;
@@ -86,6 +92,9 @@ void Win32View::show(const ViewState& state) {
     if (state.layout != old.layout) lay_out(state.layout);
     if (state.strip_shown != old.strip_shown)
         ShowWindow(windows_.strip, state.strip_shown ? SW_SHOWNA : SW_HIDE);
+    // The strip's text is the readout, for screen readers and other programs; set
+    // only on a change, as painting is.
+    if (state.readout != old.readout) SetWindowTextW(windows_.strip, wide(state.readout).c_str());
     if (state.readout != old.readout || state.swatch_shown != old.swatch_shown ||
         state.swatch != old.swatch || state.tool_icon != old.tool_icon)
         InvalidateRect(windows_.strip, nullptr, FALSE);

@@ -17,6 +17,7 @@ public:
     Rect window_rect() override { return window_rect_; }
     void set_window_rect(const Rect& r) override;
     Size client_size() override { return client_size_; }
+    Point client_origin() override;
     void set_size_limits(Size minimum, std::optional<Size> maximum) override;
     void show(const ViewState& state) override;
     PixelView picture() override { return picture_.pixels(); }

@@ -37,6 +37,15 @@ bool inside(const Rect& r, LPARAM lp) {
     return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
 }
 
+// Shift+F10 and the menu key reach the focused window as WM_CONTEXTMENU at the point
+// (-1, -1); one with a real point comes from a right-click on the frame or the strip,
+// which opens nothing.
+bool keyboard_menu(Application& app, LPARAM lp) {
+    if (LOWORD(lp) != 0xFFFF || HIWORD(lp) != 0xFFFF) return false;
+    app.guarded([&] { app.controller().keyboard_menu(); });
+    return true;
+}
+
 bool pointer_inside(HWND h, const Rect& r) {
     POINT p;
     if (!GetCursorPos(&p) || !ScreenToClient(h, &p)) return false;
@@ -45,6 +54,10 @@ bool pointer_inside(HWND h, const Rect& r) {
 
 LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
     Controller& controller = app.controller();
+    if (m == app.windows().taskbar_created && m != 0) {
+        app.guarded([&] { controller.shell_restarted(); });
+        return 0;
+    }
     switch (m) {
         case WM_TIMER:
             if (wp == kTimerId) app.guarded([&] { controller.tick(); });
@@ -56,9 +69,15 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_SIZE:
             if (wp != SIZE_MINIMIZED) app.client_resized({LOWORD(lp), HIWORD(lp)});
             return 0;
+        case WM_DISPLAYCHANGE:
+            app.guarded([&] { controller.display_changed(); });
+            break;
         case WM_GETMINMAXINFO:
             app.view().limit_tracking(*reinterpret_cast<MINMAXINFO*>(lp));
             return 0;
+        case WM_CONTEXTMENU:
+            if (keyboard_menu(app, lp)) return 0;
+            break;
         case kTrayMessage:
             if (static_cast<UINT>(lp) == kDoubleClick)
                 app.guarded([&] { controller.tray_double_clicked(); });
@@ -115,6 +134,9 @@ LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) 
         case WM_LBUTTONDBLCLK:
             app.guarded([&] { controller.double_clicked(); });
             return 0;
+        case WM_CONTEXTMENU:
+            if (keyboard_menu(app, lp)) return 0;
+            break;
     }
     return DefWindowProcW(h, m, wp, lp);
 }
@@ -248,6 +270,7 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
 
 bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& w) {
     if (!register_classes(instance)) return false;
+    w.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
     // A resizable frame without a caption: the picture is the whole window and
     // dragging it moves the window.
     const DWORD style = WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN;

@@ -35,6 +35,7 @@ struct Windows {
     HWND logo = nullptr;       // a child of the main window, above the picture
     HDC picture_dc = nullptr;  // the picture window's own DC (CS_OWNDC), never released
     OwnedWindow tooltip;       // unowned: see create_windows
+    UINT taskbar_created = 0;  // the message the shell broadcasts when it (re)starts
 };
 
 // Registers the classes and creates the windows hidden, the main window centred

@@ -50,6 +50,9 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     ClipboardResult clipboard = ClipboardResult::Copied;
     std::vector<Image> copied;
     std::vector<Sound> sounds;
+    std::optional<Size> maximum;  // the drag limit at 0.5x
+    std::vector<std::optional<Point>> places;  // where each popup was asked to open
+    int presents = 0;
 
     void log(const std::string& e) { events.push_back(e); }
     long count(const std::string& e) const { return std::count(events.begin(), events.end(), e); }
@@ -61,7 +64,20 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     }
     std::optional<Point> pointer() override { return mouse; }
     bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
-    Rect bounds() override { return {0, 0, 1024, 768}; }
+    // The primary first; a test may add one left of it, at negative x.
+    std::vector<Rect> monitors{{0, 0, 1024, 768}};
+    Rect monitor_at(Point p) override { return monitor_of({p.x, p.y, 1, 1}); }
+    Rect monitor_of(const Rect& r) override {  // most shared area, else the nearest
+        const auto score = [&](const Rect& m) -> int64_t {
+            const int64_t w = std::min(r.right(), m.right()) - std::max(r.left, m.left);
+            const int64_t h = std::min(r.bottom(), m.bottom()) - std::max(r.top, m.top);
+            if (w > 0 && h > 0) return w * h;
+            const int64_t dx = std::max({m.left - r.right(), r.left - m.right(), 0});
+            const int64_t dy = std::max({m.top - r.bottom(), r.top - m.bottom(), 0});
+            return -(dx * dx + dy * dy);
+        };
+        return *std::ranges::max_element(monitors, {}, score);
+    }
     int dpi() override { return 96; }
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
@@ -79,13 +95,14 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         if (resized) resize_picture(), controller->resized();
     }
     Size client_size() override { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
-    void set_size_limits(Size, std::optional<Size>) override {}
+    Point client_origin() override { return {window.left + kFrame, window.top + kFrame}; }
+    void set_size_limits(Size, std::optional<Size> max) override { maximum = max; }
     void show(const ViewState& s) override {
         if (s.logo_shown != (shown && shown->logo_shown)) log(s.logo_shown ? "logo" : "no logo");
         shown = s;
     }
     PixelView picture() override { return {image.pixels.data(), image.width, image.height}; }
-    void present() override {}
+    void present() override { ++presents; }
     void draw_credits(Text, Text) override {}
     void set_shown(bool s) override { log(s ? "shown" : "hidden"); }
     void set_enabled(bool e) override { log(e ? "enabled" : "disabled"); }
@@ -96,7 +113,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         log(p ? "timer " + std::to_string(*p) : "timer off");
     }
     void pump() override { log("pump"); }
-    int popup(const std::vector<MenuItem>& items, bool from_tray) override {
+    int popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) override {
+        places.push_back(at);
         return menus.push_back(items), log(from_tray ? "tray popup" : "popup"), wait(), choice;
     }
     bool add_tray_icon() override { return tray_works && (log("icon added"), true); }
@@ -133,6 +151,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     void play(Sound s) override { sounds.push_back(s); }
     void sleep(int ms) override { log("sleep " + std::to_string(ms)); }
     bool can_fade() override { return true; }
+    void fine_timer(bool on) override { log(on ? "fine timer on" : "fine timer off"); }
     void quit() override { log("quit"); }
 };
 

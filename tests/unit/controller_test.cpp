@@ -73,7 +73,7 @@ TEST_F(ControllerTest, TheTrayKeepsTheTimerOffAndClosingFromItRemovesTheIcon) {
     f.events.clear();
     run(CommandKind::Refresh, 0);  // re-times only a running timer
     controller.tray_menu();        // and the tray's menu leaves it alone
-    EXPECT_EQ(f.events, (V{"tray popup", "shown", "icon removed", "timer 10"}));
+    EXPECT_EQ(f.events, (V{"tray popup", "shown", "icon removed", "fine timer on", "timer 10"}));
     controller.double_clicked();
     f.events.clear();
     run(CommandKind::Close);  // from the tray: the settings, the icon, the end

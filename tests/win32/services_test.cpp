@@ -133,21 +133,6 @@ TEST_F(Services, FailedWriteLeavesTheOldFileByteForByteAndNoTemporary) {
     EXPECT_EQ(entries(), (std::vector<std::wstring>{L"aperto.bmp", L"cartella.bmp"}));
 }
 
-TEST_F(Services, TargetPathsUpToTheLimitStillSave) {
-    // The folder stays short enough for the system's temporary names; the target's
-    // own name makes up the length.
-    const fs::path folder = dir / std::wstring(200 - dir.wstring().size(), L'c');
-    ASSERT_TRUE(fs::create_directory(folder));
-    for (const size_t length : {248u, 259u}) {
-        const std::wstring target = folder.wstring() + L"\\" +
-                                    std::wstring(length - folder.wstring().size() - 5, L'n') +
-                                    L".bmp";
-        ASSERT_EQ(target.size(), length);
-        EXPECT_TRUE(storage.write_file(utf8(target), Bytes{'o', 'k'})) << length;
-        EXPECT_EQ(contents(target), "ok") << length;
-    }
-}
-
 TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
     const HWND no_window = nullptr;
     Win32System system(no_window);

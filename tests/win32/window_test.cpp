@@ -126,3 +126,34 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
 }
 
 }  // namespace
+
+namespace {
+
+bool tray_icon_exists(HWND window) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 1;
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+// Hidden in the tray, the program must stay reachable when the shell restarts and
+// forgets every icon: it puts its icon back on the shell's broadcast.
+TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
+    const HWND main = app_->windows().main;
+    toggle(CommandKind::MinimizeRestore);
+    ASSERT_FALSE(app_->controller().state().window_shown);
+    ASSERT_TRUE(tray_icon_exists(main));
+    NOTIFYICONDATAW gone = {};
+    gone.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    gone.hWnd = main;
+    gone.uID = 1;
+    Shell_NotifyIconW(NIM_DELETE, &gone);  // what a shell restart does to it
+    ASSERT_FALSE(tray_icon_exists(main));
+    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(tray_icon_exists(main));
+    toggle(CommandKind::MinimizeRestore);
+    EXPECT_TRUE(app_->controller().state().window_shown);
+}
+
+}  // namespace

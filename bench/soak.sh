@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# soak.sh MINUTES: endurance run of the sampler build (VITRELO_EXE is soak_vitrelo.exe, which
-# prints its live GDI objects, handles and private bytes) at 10 ms and 8x, the pointer always
-# moving, and every few seconds the Ctrl pause, then capture mode with the picture locked by the
-# space bar, unlocked and left through the padlock. The verdict needs the three flat after the
-# first minute, private bytes below 16 MB and the program still answering.
-source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
+# bench/soak.sh MINUTES, run by scripts/soak: endurance run of the sampler build (VITRELO_EXE is
+# soak_vitrelo.exe, which prints its live GDI objects, handles and private bytes) at 10 ms and
+# 8x, the pointer always moving, and every few seconds the Ctrl pause, then capture mode with
+# the picture locked by the space bar, unlocked and left through the padlock. The verdict needs
+# the three flat after the first minute, private bytes below 16 MB and the program answering.
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
 minuti=${1:-2}
 export VITRELO_CAMPIONE=$((minuti <= 3 ? 20 : 60))   # seconds between samples
 
@@ -27,14 +27,14 @@ fine_prova=$((SECONDS + minuti * 60))
 cicli=0
 while ((SECONDS < fine_prova)); do
     muovi 1
-    metti_a_fuoco
+    xdotool windowfocus --sync "$FINESTRA"
     xdotool keydown ctrl
     muovi 1
     xdotool keyup ctrl
     muovi 1
     menu $(giu 6) Return   # "Cattura Immagine"
     muovi 1
-    metti_a_fuoco
+    xdotool windowfocus --sync "$FINESTRA"
     xdotool keydown space
     muovi 1
     xdotool keyup space
