@@ -50,7 +50,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     ClipboardResult clipboard = ClipboardResult::Copied;
     std::vector<Image> copied;
     std::vector<Sound> sounds;
-    std::optional<Size> maximum;  // the drag limit at 0.5x
+    std::optional<Size> maximum;               // the drag limit at 0.5x
     std::vector<std::optional<Point>> places;  // where each popup was asked to open
     int presents = 0;
 
@@ -113,7 +113,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         log(p ? "timer " + std::to_string(*p) : "timer off");
     }
     void pump() override { log("pump"); }
-    int popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) override {
+    int popup(const std::vector<MenuItem>& items, bool from_tray,
+              std::optional<Point> at) override {
         places.push_back(at);
         return menus.push_back(items), log(from_tray ? "tray popup" : "popup"), wait(), choice;
     }

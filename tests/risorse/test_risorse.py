@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Checks the generated resources against what the program relies on: the sound formats that
-sndPlaySound gets, cursor hot spots on a drawn pixel, icon and logo sizes, and that vitrelo.rc
-gives every number of src/win32/resources.h the right type and an existing file.
+"""Checks the generated resources against what the program relies on: cursor hot spots on a
+drawn pixel, icon and logo sizes, and that vitrelo.rc gives every number of
+src/win32/resources.h the right type and an existing file.
 
 Usage: test_risorse.py SOURCE_ROOT
 """
@@ -40,15 +40,6 @@ def images(data):
 
 
 class Resources(unittest.TestCase):
-    def test_sounds_are_8_bit_mono_pcm_of_the_right_length(self):
-        for name, rate, samples in [("clic301.wav", 11025, 1185), ("clic302.wav", 22050, 1524),
-                                    ("clic303.wav", 11025, 409)]:
-            with self.subTest(name):
-                d = read(name)
-                self.assertEqual((d[:4], d[8:16]), (b"RIFF", b"WAVEfmt "))
-                self.assertEqual(struct.unpack_from("<HHIIHH", d, 20), (1, 1, rate, rate, 1, 8))
-                self.assertEqual((d[36:40], struct.unpack_from("<I", d, 40)[0]), (b"data", samples))
-
     def test_cursor_hot_spots_lie_on_a_drawn_pixel(self):
         for name, hot in [("mano.cur", (6, 0)), ("mano_frecce.cur", (14, 0)), ("contagocce.cur", (5, 16))]:
             with self.subTest(name):
