@@ -77,8 +77,10 @@ void draw_strip(HDC dc, const RECT& client, const ViewState& state,
         const RECT r = rect_of(state.layout.swatch);
         if (swatch) FillRect(dc, &r, swatch.get());
     }
+    // The icon sits at its cell's top-left corner, one pixel past the strip's edges, as the
+    // tool icon does at its own.
     const Rect& close = state.layout.close;
-    draw_icon(dc, resources.icon(resource::kCloseIcon), close.left + 1, close.top + 1, 16);
+    draw_icon(dc, resources.icon(resource::kCloseIcon), close.left, close.top, 16);
     if (const int tool = tool_icon_id(state.tool_icon))
         draw_icon(dc, resources.icon(tool), state.layout.tool_icon.left, state.layout.tool_icon.top,
                   16);
