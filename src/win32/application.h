@@ -27,6 +27,7 @@ public:
 
     Controller& controller() { return controller_; }
     Win32View& view() { return view_; }
+    Win32Screen& screen() { return screen_; }
     const Windows& windows() const { return windows_; }
 
     // Every entry from the system into the controller: nothing thrown may cross

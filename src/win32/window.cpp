@@ -70,6 +70,7 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             if (wp != SIZE_MINIMIZED) app.client_resized({LOWORD(lp), HIWORD(lp)});
             return 0;
         case WM_DISPLAYCHANGE:
+            app.screen().screens_changed();
             app.guarded([&] { controller.display_changed(); });
             break;
         case WM_GETMINMAXINFO:
