@@ -94,6 +94,7 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
     const std::tuple<Size, Rect, std::optional<Preset>> marks[] = {
         {{256, 192}, left, EighthScreen},
         {{257, 192}, left, std::nullopt},
+        {{512, 385}, left, std::nullopt},
         {{256, 192}, {0, 0, 1023, 767}, std::nullopt},
         {{168, 107}, {0, 0, 672, 428}, Minimum}};
     for (const auto& [window, screen, expected] : marks)  // the last: minimum before 1/8
