@@ -73,9 +73,10 @@ void Controller::render() {
     if (state_.starting) return;
     const double zoom = state_.settings.zoom();
     const PixelView picture = ports_.view.picture();
-    std::optional<Point> shift;
+    std::optional<Point> shift, now;  // now: the pointer as this pass read it
     if (!frozen(state_.freeze)) {
-        if (const auto p = ports_.screen.pointer()) state_.pointer = *p;
+        now = ports_.screen.pointer();
+        if (now) state_.pointer = *now;
         if (state_.pointer_over_window) {
             fill(picture, kWhite);
             state_.view.swatch_shown = false;
@@ -106,15 +107,16 @@ void Controller::render() {
         }
         if (state_.grid && zoom >= kGridMinimumZoom) draw_grid(picture, round_even(zoom));
     }
-    if (state_.measuring) render_measure_readout();
+    if (state_.measuring) render_measure_readout(now);
     if (state_.capture_mode && state_.draw_pointer && shift)
         ports_.screen.draw_pointer(zoom, *shift);
     show_view();
     ports_.view.present();
 }
 
-void Controller::render_measure_readout() {
-    const std::optional<Point> at = ports_.screen.pointer();
+void Controller::render_measure_readout(std::optional<Point> at) {
+    // A live pass has just read the pointer: asking again costs a round trip under Wine.
+    if (!at) at = ports_.screen.pointer();
     if (!at) return;
     const int32_t dx = at->x - state_.reference.x;
     const int32_t dy = at->y - state_.reference.y;

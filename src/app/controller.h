@@ -92,7 +92,7 @@ private:
     bool ctrl_pressed();
     // The render pass.
     void render();
-    void render_measure_readout();
+    void render_measure_readout(std::optional<Point> pointer);
     // Commands.
     void set_zoom(int index);
     void set_refresh(int index);
