@@ -90,7 +90,7 @@ void Controller::apply_preset(Preset preset) {
     // The old picture would stay stretched over the new size until the next pass;
     // a frozen one is the user's and stays.
     if (!frozen(state_.freeze)) fill(ports_.view.picture(), kWhite);
-    const Size minimum = minimum_window_size(ports_.screen.dpi());
+    const Size minimum = minimum_window_size(ports_.view.dpi());
     const Rect window = ports_.view.window_rect();
     ports_.view.set_window_rect(preset_rect(preset, window, ports_.screen.monitor_of(window),
                                             minimum, state_.settings.half_zoom()));

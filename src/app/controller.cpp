@@ -133,7 +133,7 @@ void Controller::render_measure_readout(std::optional<Point> at) {
 }
 
 void Controller::resized() {
-    const int dpi = ports_.screen.dpi();
+    const int dpi = ports_.view.dpi();
     state_.view.layout = layout_for(ports_.view.client_size(), part_sizes_for_dpi(dpi));
     // The repaint must capture even with the pointer over the window.
     state_.pointer_over_window = false;
@@ -153,6 +153,16 @@ void Controller::display_changed() {
     render();
 }
 
+void Controller::dpi_changed(const Rect& suggested) {
+    update_size_limits();
+    const Size minimum = minimum_window_size(ports_.view.dpi());
+    const Size screen = ports_.screen.monitor_of(suggested).size();
+    const Size size = fit_window_size(suggested.size(), minimum, screen, state_.settings.half_zoom());
+    ports_.view.set_window_rect({suggested.left, suggested.top, size.width, size.height});
+    // The parts change size with the DPI even where the window keeps its pixels.
+    resized();
+}
+
 // Each pass reads the window's place afresh, and the program never pulled a window
 // the system moved back onto the screen: nothing to do.
 void Controller::moved() {}
@@ -164,7 +174,7 @@ void Controller::keep_window_on_screen() {
 }
 
 void Controller::update_size_limits() {
-    const Size minimum = minimum_window_size(ports_.screen.dpi());
+    const Size minimum = minimum_window_size(ports_.view.dpi());
     std::optional<Size> maximum;
     if (state_.settings.half_zoom()) {
         const Size screen = ports_.screen.monitor_of(ports_.view.window_rect()).size();

@@ -78,6 +78,9 @@ public:
     void shell_restarted();
     // The screen's size or arrangement changed.
     void display_changed();
+    // The window's DPI changed (moved to a monitor of another scale, or the scale
+    // changed); `suggested` is the system's rectangle for it at the new DPI.
+    void dpi_changed(const Rect& suggested);
 
     // A menu command, by the id the menu gave it; unknown ids do nothing.
     void menu_command(int id);

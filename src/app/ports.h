@@ -32,7 +32,6 @@ public:
     virtual Rect monitor_at(Point p) = 0;
     // The monitor that holds most of a rectangle, else the nearest one.
     virtual Rect monitor_of(const Rect& r) = 0;
-    virtual int dpi() = 0;
     // The colour of one screen pixel; nullopt when it cannot be read.
     virtual std::optional<Color> pixel(Point p) = 0;
     // Stretches capture.source into the top-left capture.destination of the
@@ -76,6 +75,9 @@ public:
     virtual Size client_size() = 0;
     // The client area's top-left corner, screen pixels.
     virtual Point client_origin() = 0;
+    // The dots per inch the window is drawn at: those of its monitor where each
+    // monitor has its own, else the system's.
+    virtual int dpi() = 0;
     // The sizes a user may drag the window to (max: none = no limit).
     virtual void set_size_limits(Size minimum, std::optional<Size> maximum) = 0;
     // Shows the parts as described; repaints only what changed.

@@ -63,11 +63,6 @@ Rect Win32Screen::monitor_of(const Rect& r) {
     return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
 }
 
-int Win32Screen::dpi() {
-    const int dpi = screen_ ? GetDeviceCaps(screen_.get(), LOGPIXELSX) : 0;
-    return dpi > 0 ? dpi : 96;
-}
-
 std::optional<Color> Win32Screen::pixel(Point p) {
     if (!screen_) return std::nullopt;
     const COLORREF c = GetPixel(screen_.get(), p.x, p.y);

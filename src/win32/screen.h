@@ -14,7 +14,6 @@ public:
     bool key_pressed(Key key) override;
     Rect monitor_at(Point p) override;
     Rect monitor_of(const Rect& r) override;
-    int dpi() override;
     std::optional<Color> pixel(Point p) override;
     void capture(const Capture& capture, bool invert) override;
     void draw_pointer(double zoom, Point shift) override;

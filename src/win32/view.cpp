@@ -34,16 +34,42 @@ void print_centred(HDC dc, const Font& font, int picture_width, int y, const std
     SetBkMode(dc, mode);
 }
 
+// The system's DPI: that of every monitor before Windows 8.1, and of the primary one
+// for a program that is not aware of monitors' own.
+int system_dpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+// The DPI of the window's monitor. GetDpiForWindow exists from Windows 10 1607, where
+// the manifest makes the program aware of each monitor's own; before, the system's.
+int window_dpi(HWND window) {
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = dpi_for_window && window ? dpi_for_window(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : system_dpi();
+}
+
 }  // namespace
 
 Win32View::Win32View(HINSTANCE instance, Windows& windows, Picture& picture)
     : windows_(windows), picture_(picture), resources_(instance) {}
 
 void Win32View::created() {
+    dpi_changed(window_dpi(windows_.main));
     remember_geometry();
     RECT client = {};
     GetClientRect(windows_.main, &client);
     client_resized({client.right, client.bottom});
+}
+
+void Win32View::dpi_changed(int dpi) {
+    dpi_ = dpi;
+    resources_.set_dpi(dpi, system_dpi());
+    if (windows_.strip) InvalidateRect(windows_.strip, nullptr, FALSE);
 }
 
 void Win32View::remember_geometry() {
@@ -173,9 +199,8 @@ void Win32View::present() {
 void Win32View::draw_credits(const std::string& line, const std::string& italic_line) {
     const HDC dc = picture_.dc();
     if (!dc) return;
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    const Font normal = credits_font(dpi, false);
-    const Font italic = credits_font(dpi, true);
+    const Font normal = credits_font(dpi(), false);
+    const Font italic = credits_font(dpi(), true);
     const int width = picture_.size().width;
     // Each line starts where the one before ended, the first below an empty one.
     const int height = line_height(dc, normal);

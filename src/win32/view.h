@@ -18,6 +18,7 @@ public:
     void set_window_rect(const Rect& r) override;
     Size client_size() override { return client_size_; }
     Point client_origin() override;
+    int dpi() override { return dpi_; }
     void set_size_limits(Size minimum, std::optional<Size> maximum) override;
     void show(const ViewState& state) override;
     PixelView picture() override { return picture_.pixels(); }
@@ -42,6 +43,9 @@ public:
     void limit_tracking(MINMAXINFO& info) const;
     // After the windows exist: their first state.
     void created();
+    // The window is drawn at `dpi` from now on (WM_DPICHANGED): what is drawn at the
+    // DPI's sizes is made anew.
+    void dpi_changed(int dpi);
 
 private:
     void lay_out(const Layout& layout);
@@ -57,6 +61,7 @@ private:
     Size client_size_;
     Size minimum_;
     std::optional<Size> maximum_;
+    int dpi_ = 96;
 };
 
 }  // namespace vitrelo::win32

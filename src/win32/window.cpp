@@ -17,6 +17,8 @@ constexpr wchar_t kLockClass[] = L"VitreloLock";
 constexpr wchar_t kLogoClass[] = L"VitreloLogo";
 constexpr UINT kDoubleClick = WM_LBUTTONDBLCLK;  // the tray icon's mouse messages
 constexpr UINT kRightButtonUp = WM_RBUTTONUP;
+// WM_DPICHANGED (Windows 8.1): the headers for Windows XP do not name it.
+constexpr UINT kDpiChanged = 0x02E0;
 
 // Every window of the program finds the Application here, set at WM_NCCREATE.
 Application* application_of(HWND h, UINT m, LPARAM lp) {
@@ -73,6 +75,16 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             app.screen().screens_changed();
             app.guarded([&] { controller.display_changed(); });
             break;
+        case kDpiChanged: {
+            // A per-monitor aware window moved to a monitor of another scale, or the
+            // scale changed: the new DPI, and the rectangle the system suggests for it.
+            const RECT& r = *reinterpret_cast<const RECT*>(lp);
+            app.view().dpi_changed(LOWORD(wp));
+            app.guarded([&] {
+                controller.dpi_changed({r.left, r.top, r.right - r.left, r.bottom - r.top});
+            });
+            return 0;
+        }
         case WM_GETMINMAXINFO:
             app.view().limit_tracking(*reinterpret_cast<MINMAXINFO*>(lp));
             return 0;

@@ -41,11 +41,13 @@ int lock_icon_id(LockIcon icon) {
     return 0;
 }
 
-Font message_font() {
+Font message_font(int dpi, int system_dpi) {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return {};
-    return Font(CreateFontIndirectW(&metrics.lfMessageFont));
+    LOGFONTW& font = metrics.lfMessageFont;
+    if (dpi != system_dpi) font.lfHeight = MulDiv(font.lfHeight, dpi, system_dpi);
+    return Font(CreateFontIndirectW(&font));
 }
 
 // Paints through BeginPaint/EndPaint; `paint` gets the DC and the client rectangle.
@@ -79,21 +81,25 @@ void draw_strip(HDC dc, const RECT& client, const ViewState& state,
     }
     // The icon sits at its cell's top-left corner, one pixel past the strip's edges, as the
     // tool icon does at its own.
+    // Both small icons have the tool icon's size at the window's DPI.
     const Rect& close = state.layout.close;
-    draw_icon(dc, resources.icon(resource::kCloseIcon), close.left, close.top, 16);
-    if (const int tool = tool_icon_id(state.tool_icon))
-        draw_icon(dc, resources.icon(tool), state.layout.tool_icon.left, state.layout.tool_icon.top,
-                  16);
+    const Rect& tool = state.layout.tool_icon;
+    draw_icon(dc, resources.icon(resource::kCloseIcon), close.left, close.top, tool.width);
+    if (const int id = tool_icon_id(state.tool_icon))
+        draw_icon(dc, resources.icon(id), tool.left, tool.top, tool.width);
 }
 
 }  // namespace
 
 PartResources::PartResources(HINSTANCE instance)
     : instance_(instance),
-      strip_font_(message_font()),
       logo_(static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resource::kLogo),
                                             IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))),
       measure_brush_(CreateSolidBrush(RGB(0xE0, 0xE0, 0xE0))) {}
+
+void PartResources::set_dpi(int dpi, int system_dpi) {
+    strip_font_ = message_font(dpi, system_dpi);
+}
 
 HICON PartResources::icon(int id) const {
     const int side = id >= 1000 ? 16 : 32;
@@ -134,7 +140,8 @@ void paint_lock(HWND lock, const ViewState& state, const PartResources& resource
         if (picture)
             BitBlt(dc, 0, 0, client.right, client.bottom, picture, state.layout.lock.left,
                    state.layout.lock.top, SRCCOPY);
-        if (const int id = lock_icon_id(state.lock)) draw_icon(dc, resources.icon(id), 0, 0, 32);
+        if (const int id = lock_icon_id(state.lock))
+            draw_icon(dc, resources.icon(id), 0, 0, state.layout.lock.width);
     });
 }
 
@@ -146,7 +153,11 @@ void paint_logo(HWND logo, const PartResources& resources) {
             return;
         }
         Selected selected(memory.get(), resources.logo());
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+        BITMAP logo = {};
+        GetObjectW(resources.logo(), sizeof(logo), &logo);
+        // Its own size at 96 dpi, stretched to the window's DPI.
+        StretchBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, logo.bmWidth,
+                   logo.bmHeight, SRCCOPY);
     });
 }
 

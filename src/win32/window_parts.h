@@ -15,12 +15,15 @@ public:
     HCURSOR cursor(int id) const;
     HCURSOR pointer(PointerShape shape) const;
     HFONT strip_font() const { return strip_font_.get(); }
+    // The strip's font for a window drawn at `dpi` (the system's message font is made
+    // for `system_dpi`).
+    void set_dpi(int dpi, int system_dpi);
     HBITMAP logo() const { return logo_.get(); }
     HBRUSH measure_brush() const { return measure_brush_.get(); }
 
 private:
     HINSTANCE instance_;
-    Font strip_font_;  // the system's message font
+    Font strip_font_;  // the system's message font, at the window's DPI
     Bitmap logo_;
     Brush measure_brush_;
 };

@@ -78,7 +78,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         };
         return *std::ranges::max_element(monitors, {}, score);
     }
-    int dpi() override { return 96; }
+    int dots_per_inch = 96;
+    int dpi() override { return dots_per_inch; }
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
     }

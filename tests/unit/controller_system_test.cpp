@@ -72,6 +72,16 @@ TEST_F(ControllerTest, PresetsAndScreenChangesUseTheMonitorHoldingTheWindow) {
     EXPECT_EQ(f.maximum, (Size{400, 300}));
 }
 
+TEST_F(ControllerTest, ADpiChangeTakesTheSuggestedPlaceAndResizesTheParts) {
+    f.dots_per_inch = 144;
+    // The same pixels at the new DPI: the parts still change size.
+    controller.dpi_changed(f.window);
+    EXPECT_EQ(shown().layout, layout_for(f.client_size(), part_sizes_for_dpi(144)));
+    // A suggestion below the minimum at 144 dpi (252 x 160) is enlarged.
+    controller.dpi_changed({40, 30, 200, 150});
+    EXPECT_EQ(f.window, (Rect{40, 30, 252, 160}));
+}
+
 TEST_F(ControllerTest, LeavingALockShowsTheBlankPictureAtOnce) {
     lock();
     const int presents = f.presents;

@@ -125,6 +125,38 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     EXPECT_FALSE(app_->controller().state().capture_mode);
 }
 
+int font_height(HFONT font) {
+    LOGFONTW f = {};
+    GetObjectW(font, sizeof(f), &f);
+    return f.lfHeight;
+}
+
+// Moved to a monitor at 150 %, the window takes the system's rectangle and draws its
+// parts, the strip's font included, half as large again; back at 100 % they return.
+TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
+    const HWND main = app_->windows().main;
+    const Rect before = app_->view().window_rect();
+    const int font = font_height(app_->view().resources().strip_font());
+    toggle(CommandKind::PickColor);
+    const auto change = [&](int dpi, RECT r) {
+        SendMessageW(main, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&r));
+        pass(0);
+    };
+    change(144, {50, 40, 50 + 300, 40 + 240});
+    RECT strip = {};
+    GetClientRect(app_->windows().strip, &strip);
+    EXPECT_EQ(app_->view().window_rect(), (Rect{50, 40, 300, 240}));
+    EXPECT_EQ(strip.bottom, 26);
+    EXPECT_EQ(font_height(app_->view().resources().strip_font()), MulDiv(font, 3, 2));
+    change(96, {before.left, before.top, before.right(), before.bottom()});
+    GetClientRect(app_->windows().strip, &strip);
+    EXPECT_EQ(app_->view().window_rect(), before);
+    EXPECT_EQ(strip.bottom, 17);
+    EXPECT_EQ(font_height(app_->view().resources().strip_font()), font);
+    toggle(CommandKind::PickColor);
+}
+
 }  // namespace
 
 namespace {
