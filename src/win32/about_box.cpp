@@ -8,6 +8,7 @@
 #include "win32/raii.h"
 #include "win32/resources.h"
 #include "win32/text.h"
+#include "win32/window.h"
 
 namespace vitrelo::win32 {
 
@@ -26,7 +27,7 @@ enum Part : int {
     kLowerLine,
 };
 
-constexpr int kWidth = 330, kHeight = 262;  // client area, pixels
+constexpr int kWidth = 330, kHeight = 262;  // client area, pixels at 96 dpi; all below too
 constexpr int kLogoWidth = 164, kLogoHeight = 27;
 
 // What the box needs while it is up; reached through DWLP_USER.
@@ -91,18 +92,23 @@ struct Place {
     int x, y, width, height;
 };
 
+// Pixels at 96 dpi to pixels at the box's DPI (its font grows with it).
+int scaled(HWND box, int pixels) {
+    return MulDiv(pixels, window_dpi(box), 96);
+}
+
 HWND add_part(HWND box, const wchar_t* kind, DWORD style, int id, Place p,
               const std::string& caption = {}) {
     HWND part = CreateWindowExW(
-        0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style, p.x, p.y, p.width, p.height,
-        box, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+        0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style, scaled(box, p.x),
+        scaled(box, p.y), scaled(box, p.width), scaled(box, p.height), box, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
     SendMessageW(part, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
     return part;
 }
 
 // Client area of kWidth x kHeight, centred on the work area.
 void size_and_centre(HWND box) {
-    RECT r{0, 0, kWidth, kHeight};
+    RECT r{0, 0, scaled(box, kWidth), scaled(box, kHeight)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)));
     const int w = r.right - r.left, h = r.bottom - r.top;

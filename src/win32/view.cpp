@@ -34,24 +34,6 @@ void print_centred(HDC dc, const Font& font, int picture_width, int y, const std
     SetBkMode(dc, mode);
 }
 
-// The system's DPI: that of every monitor before Windows 8.1, and of the primary one
-// for a program that is not aware of monitors' own.
-int system_dpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
-// The DPI of the window's monitor. GetDpiForWindow exists from Windows 10 1607, where
-// the manifest makes the program aware of each monitor's own; before, the system's.
-int window_dpi(HWND window) {
-    using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    const UINT dpi = dpi_for_window && window ? dpi_for_window(window) : 0;
-    return dpi > 0 ? static_cast<int>(dpi) : system_dpi();
-}
 
 }  // namespace
 
@@ -68,7 +50,7 @@ void Win32View::created() {
 
 void Win32View::dpi_changed(int dpi) {
     dpi_ = dpi;
-    resources_.set_dpi(dpi, system_dpi());
+    resources_.set_dpi(dpi, window_dpi(nullptr));
     if (windows_.strip) InvalidateRect(windows_.strip, nullptr, FALSE);
 }
 

@@ -281,6 +281,21 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
 
 }  // namespace
 
+int window_dpi(HWND window) {
+    // GetDpiForWindow is there from Windows 10 1607; the manifest then makes the
+    // program aware of each monitor's DPI.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (window && dpi_for_window)
+        if (const UINT dpi = dpi_for_window(window)) return static_cast<int>(dpi);
+    // The system's DPI: every monitor's before Windows 8.1.
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& w) {
     if (!register_classes(instance)) return false;
     w.taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");

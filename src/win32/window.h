@@ -42,6 +42,10 @@ struct Windows {
 // with a client area of `client`; false when a window cannot be made.
 bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& windows);
 
+// The DPI a window is drawn at: its monitor's where the system knows one per monitor
+// (Windows 10 1607 and later), else the system's.
+int window_dpi(HWND window);
+
 // Messages the main window takes besides the system's.
 constexpr UINT kTrayMessage = WM_APP + 1;  // the tray icon's: lParam is the mouse message
 constexpr UINT_PTR kTimerId = 1;
