@@ -89,7 +89,10 @@ void Win32Screen::draw_pointer(double zoom, Point shift) {
     const Bitmap color(icon.hbmColor);
     const Point hotspot{static_cast<int32_t>(icon.xHotspot), static_cast<int32_t>(icon.yHotspot)};
     const Point origin = pointer_origin(picture_.size(), zoom, shift, hotspot);
-    const int side = round_even(32 * zoom);
+    // The pointer's own size: 32 pixels at 96 dpi, larger on a monitor of higher DPI.
+    BITMAP bits = {};
+    const bool sized = GetObjectW(mask.get(), sizeof(bits), &bits) && bits.bmWidth > 0;
+    const int side = round_even((sized ? bits.bmWidth : 32) * zoom);
     DrawIconEx(picture_.dc(), origin.x, origin.y, cursor, side, side, 0, nullptr, DI_NORMAL);
 }
 
