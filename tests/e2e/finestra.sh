@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The start-up size and the presets of "Dimensione finestra" on a 1024x768 screen (barre_1280.sh:
-# 1280x1024), for Win32 and X; a window dragged 50 pixels past the right edge comes back.
+# The start-up size and the presets of "Dimensione finestra", for Win32 and X; a window dragged
+# 50 pixels past the right edge comes back. (A tall screen's bars: the native preset table.)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 avvia_xvfb
