@@ -2,7 +2,8 @@
 # Two monitors, 1024x768 and 800x600 right of it: the picture stays on the monitor under the
 # pointer, or the nearest one; the start-up size and the presets of "Dimensione finestra" on the
 # first, for Win32 and X; dragged onto the second, the window docks its bars along it, and
-# dragged 50 pixels past its right edge it comes back.
+# dragged 50 pixels past its right edge it comes back; "Chiudi" with a settings file that
+# cannot be written.
 SCHERMO_W=1824 SCHERMO_H=768
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -50,4 +51,7 @@ preset 1 "1024 450 200 150" "\"1/8 schermo\" of the second monitor"
 passo "dragged to 50 pixels past the right edge"
 trascina $((1824 - 200 + 50 - WX)) 0
 attendi 10 "the dragged window did not come back onto the monitor" _rettangolo "1624 450 200 150"
+passo "\"Chiudi\" with a settings file that cannot be written"
+mkdir "$PROG_DIR/Vitrelo.ini"
+chiudi
 echo OK
