@@ -179,28 +179,15 @@ TEST_F(ControllerTest, MeasuringReadoutAndOutline) {
 
 constexpr Rect kLeft{-800, 0, 800, 600};  // left of the primary; below y = 600 is no monitor
 
-TEST_F(ControllerTest, AShellRestartBringsBackTheTrayIconOrElseTheWindow) {
+// The icon put back on the shell's restart: the Win32-side test.
+TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
     controller.shell_restarted();  // shown: nothing to bring back
     EXPECT_EQ(f.count("icon added"), 0);
-    for (const bool tray_works : {true, false}) {
-        SCOPED_TRACE(tray_works);
-        run(CommandKind::MinimizeRestore);
-        ASSERT_FALSE(state().window_shown);
-        f.events.clear(), f.tray_works = tray_works;
-        controller.shell_restarted();
-        // Without an icon the window comes back, running, or nothing could reach it.
-        EXPECT_EQ(f.events, (tray_works ? V{"icon added"} : V{"shown", "timer 100"}));
-        f.tray_works = true;
-        if (!state().window_shown) run(CommandKind::MinimizeRestore);
-    }
-}
-
-TEST_F(ControllerTest, CaptureStaysOnTheMonitorUnderOrNearestThePointer) {
-    f.monitors.push_back(kLeft);
-    settle_at({-3, 597});  // a 250 x 186 picture at 2x, at the left monitor's right and bottom
-    EXPECT_EQ(f.captures.back().source, (Rect{-125, 507, 125, 93}));
-    settle_at({-400, 700});  // off every monitor, below the left one
-    EXPECT_EQ(f.captures.back().source, (Rect{-462, 507, 125, 93}));
+    run(CommandKind::MinimizeRestore);
+    f.events.clear(), f.tray_works = false;
+    controller.shell_restarted();
+    // Without an icon the window comes back, running, or nothing could reach it.
+    EXPECT_EQ(f.events, (V{"shown", "timer 100"}));
 }
 
 TEST_F(ControllerTest, PresetsAndScreenChangesUseTheMonitorHoldingTheWindow) {
@@ -210,8 +197,6 @@ TEST_F(ControllerTest, PresetsAndScreenChangesUseTheMonitorHoldingTheWindow) {
         Preset preset;
         Rect expected;
     } cases[] = {{{-300, 500, 256, 192}, Preset::QuarterScreen, {-400, 300, 400, 300}},
-                 {{-600, 100, 256, 192}, Preset::TopBar, {-800, 0, 800, 107}},
-                 {{-600, 100, 256, 192}, Preset::BottomBar, {-800, 493, 800, 107}},
                  {{-100, 100, 256, 192}, Preset::EighthScreen, {0, 100, 256, 192}}};
     for (const auto& c : cases) {
         f.window = c.window;

@@ -90,12 +90,6 @@ TEST(Mail, MessagesMatchTheGoldenFilesAndTheRouteFollowsTheClient) {
                                                         {"outlook express", Unsupported}};
     for (const auto& [client, route] : routes)
         EXPECT_EQ(mail_route(client), route) << client;
-    // The registry's value up to its first NUL, or all of it without one.
-    const auto client = [](std::string_view v) {
-        return client_from_value(reinterpret_cast<const uint8_t*>(v.data()), v.size());
-    };
-    EXPECT_EQ(V({client({"Windows Mail\0xy", 15}), client("Outlook")}),
-              (V{"Windows Mail", "Outlook"}));
 }
 
 TEST(FileNames, ExtensionAndSaveFormat) {
