@@ -40,9 +40,8 @@ avvia_xvfb() {
         >"$E2E_TMP/xvfb.log" 2>&1 &
     _pids+=($!)
     export DISPLAY=$E2E_DISPLAY
-    attendi 10 "Xvfb $E2E_DISPLAY did not answer" _x_pronto
+    attendi 10 "Xvfb $E2E_DISPLAY did not answer" eval 'xdpyinfo >/dev/null 2>&1'
 }
-_x_pronto() { xdpyinfo >/dev/null 2>&1; }
 # The root picture, set before the program starts (a window mapped later would cover it); every
 # pixel differs from its eight neighbours, so a picture off by one pixel never matches.
 mostra_schermo() {
@@ -66,7 +65,7 @@ avvia_vitrelo() {
     VITRELO_PID=$!
     _pids+=("$VITRELO_PID")
     attendi 30 "the Vitrelo window did not appear" _finestra_visibile
-    attendi 15 "the start-up show did not end (the window stays disabled)" _abilitata
+    attendi 15 "the start-up show did not end (the window stays disabled)" eval 'geometria && [ "$ABILITATA" = 1 ]'
 }
 _finestra_visibile() {
     FINESTRA=$(xdotool search --onlyvisible --name '^Vitrelo$' 2>/dev/null | head -n1)
@@ -75,7 +74,6 @@ _finestra_visibile() {
     kill -0 "$VITRELO_PID" 2>/dev/null || fallisci "the program ended without a window; $ULTIMO"
     return 1
 }
-_abilitata() { geometria && [ "$ABILITATA" = 1 ]; }
 finestra() { (cd "$E2E_TMP" && wine "$VITRELO_TOOLS/finestra.exe" "$@" 2>/dev/null | tr -d '\r'); }
 geometria() { ULTIMO=$(finestra) && read -r WX WY WW WH CX CY CW CH ABILITATA <<<"$ULTIMO"; }  # outer, client
 # The outer rectangle is "$1" (x y w h) for Win32 and for X.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
-# keeps it), "Invia immagine per posta" by each mail route, finestra.exe standing in for the mail
-# program; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori".
+# keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
+# finestra.exe standing in for the mail program; the zooms " .5 x" and "  6 x", "Griglia",
+# "Inverti colori".
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp
@@ -79,6 +80,9 @@ registro add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
 immagine 2
 attendi 15 "the mail program was not handed VitreloImage.eml" grep -qs VitreloImage.eml "$REGISTRO"
 [ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fallisci "mail picture: $(identify "$JPG")"
+# Lossy, yet near the frozen picture: above 20 dB (here 26; swapped channels, a flip, a shift: 9-18).
+psnr=$(compare -metric PSNR "$E2E_TMP/fermo.png" "$JPG" null: 2>&1) || true
+((${psnr%%.*} >= 20)) || fallisci "the mailed JPEG is not the frozen picture (PSNR $psnr dB)"
 golden=$E2E_DIR/../golden/export_posta_immagine.eml
 { sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
     cmp - "$EML" || fallisci "VitreloImage.eml is not the golden message with the JPEG"

@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
 """Checks the generated resources against what the program relies on: cursor hot spots on a
 drawn pixel, icon and logo sizes, and that vitrelo.rc gives every number of
-src/win32/resources.h the right type and an existing file.
-
-Usage: test_risorse.py SOURCE_ROOT
-"""
+src/win32/resources.h the right type and an existing file.  Usage: test_risorse.py SOURCE_ROOT"""
 import os
 import re
 import struct
@@ -18,40 +15,32 @@ OUT = tempfile.mkdtemp(prefix="vitrelo-resources-")
 subprocess.run([sys.executable, os.path.join(ROOT, "resources", "genera_risorse.py"), OUT], check=True)
 
 
-def read(name):
-    with open(os.path.join(OUT, name), "rb") as f:
-        return f.read()
-
-
-def images(data):
+def images(name):
     """[(type, width, height, hot x, hot y, opaque(x, y))] of an .ico/.cur file."""
+    with open(os.path.join(OUT, name), "rb") as f:
+        data = f.read()
     _, kind, count = struct.unpack_from("<HHH", data, 0)
     out = []
     for i in range(count):
         w, h, _, _, c1, c2, _, pos = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
         w, h = w or 256, h or 256
         mask, stride = pos + 40 + w * h * 4, (w + 31) // 32 * 4
-
-        def opaque(x, y, mask=mask, stride=stride, h=h):
-            return not data[mask + (h - 1 - y) * stride + x // 8] & (0x80 >> (x % 8))
-
-        out.append((kind, w, h, c1, c2, opaque))
+        out.append((kind, w, h, c1, c2, lambda x, y, m=mask, s=stride, h=h:
+                    not data[m + (h - 1 - y) * s + x // 8] & (0x80 >> (x % 8))))
     return out
 
 
 class Resources(unittest.TestCase):
-    def test_cursor_hot_spots_lie_on_a_drawn_pixel(self):
+    def test_cursors_icons_and_logo(self):
         for name, hot in [("mano.cur", (6, 0)), ("mano_frecce.cur", (14, 0)), ("contagocce.cur", (5, 16))]:
-            with self.subTest(name):
-                (kind, w, h, x, y, opaque), = images(read(name))
-                self.assertEqual((kind, w, h, (x, y)), (2, 32, 32, hot))
-                self.assertTrue(opaque(x, y))
-
-    def test_icon_and_logo_sizes(self):
+            (kind, w, h, x, y, opaque), = images(name)
+            self.assertEqual((kind, w, h, (x, y)), (2, 32, 32, hot), name)
+            self.assertTrue(opaque(x, y), f"{name}: the hot spot is on a transparent pixel")
         for name, sides in [("vitrelo.ico", [16, 32, 48]), ("lucchetto_aperto.ico", [32]),
                             ("puntina.ico", [32]), ("chiudi.ico", [16]), ("icona_tray.ico", [16])]:
-            self.assertEqual([(k, w, h) for k, w, h, *_ in images(read(name))], [(1, s, s) for s in sides])
-        self.assertEqual(struct.unpack_from("<iiHH", read("logo.bmp"), 18), (144, 95, 1, 24))
+            self.assertEqual([(k, w, h) for k, w, h, *_ in images(name)], [(1, s, s) for s in sides])
+        with open(os.path.join(OUT, "logo.bmp"), "rb") as f:
+            self.assertEqual(struct.unpack_from("<iiHH", f.read(), 18), (144, 95, 1, 24))
 
     def test_every_number_the_program_loads_has_its_type_and_file(self):
         with open(os.path.join(ROOT, "src", "win32", "resources.h"), encoding="utf-8") as f:
@@ -62,10 +51,9 @@ class Resources(unittest.TestCase):
         for name, number in numbers:
             kind = ("CURSOR" if name.endswith("Cursor") else "SOUND" if name.endswith("Sound")
                     else "BITMAP" if name == "Logo" else "ICON")
-            with self.subTest(name):
-                file = declared.get((int(number), kind))
-                self.assertIsNotNone(file, f"{number} is not a {kind} in vitrelo.rc")
-                self.assertTrue(os.path.exists(os.path.join(OUT, file)), file)
+            file = declared.get((int(number), kind))
+            self.assertIsNotNone(file, f"{name}: {number} is not a {kind} in vitrelo.rc")
+            self.assertTrue(os.path.exists(os.path.join(OUT, file)), file)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
-// The controller against the fake ports: start-up, commands, the tray, the tick and the
-// render pass with freezing, the lock, readouts and outlines; the "Immagine" commands.
+// The controller against the fake ports: start-up, commands, the tick and the render pass with
+// freezing, the lock, readouts and outlines; the timer and the tray; several monitors and the
+// shell restarting; the "Immagine" commands.
 #include "export/bmp.h"
 #include "fakes/fakes.h"
 #include "magnifier/readout.h"
@@ -53,33 +54,6 @@ TEST_F(ControllerTest, AResizeLaysOutCapturesKeepsOnScreenAndMarksBySize) {
     EXPECT_EQ(state().size_mark, Preset::QuarterScreen);
 }
 
-TEST_F(ControllerTest, TimerStopsWhileTheMenuTheDragAndTheAboutBoxWait) {
-    controller.right_button_down();
-    controller.left_button_down({5, 5});
-    EXPECT_EQ(shown().picture_pointer, PointerShape::Arrow);
-    run(CommandKind::About);
-    run(CommandKind::Refresh, 4);
-    EXPECT_EQ(f.events, (V{"timer off", "popup", "timer 100", "timer off", "drag", "timer 100",
-                           "timer off", "about", "timer 100", "timer 500"}));
-}
-
-TEST_F(ControllerTest, TheTrayKeepsTheTimerOffAndClosingFromItRemovesTheIcon) {
-    f.tray_works = false;
-    controller.double_clicked();
-    EXPECT_TRUE(state().window_shown) << "without an icon the window could not come back";
-    f.tray_works = true;
-    choose(CommandKind::MinimizeRestore);
-    EXPECT_EQ(f.events, (V{"timer off", "popup", "icon added", "timer off", "hidden"}));
-    f.events.clear();
-    run(CommandKind::Refresh, 0);  // re-times only a running timer
-    controller.tray_menu();        // and the tray's menu leaves it alone
-    EXPECT_EQ(f.events, (V{"tray popup", "shown", "icon removed", "fine timer on", "timer 10"}));
-    controller.double_clicked();
-    f.events.clear();
-    run(CommandKind::Close);  // from the tray: the settings, the icon, the end
-    EXPECT_EQ(f.events, (V{"Refresh=0", "Zoom=2", "InvertiColori=0", "icon removed", "quit"}));
-}
-
 TEST_F(ControllerTest, CtrlHoldsThePictureUntilReleased) {
     f.tapped.insert(Key::Ctrl);  // a press that ended before the tick
     tick();
@@ -123,8 +97,9 @@ TEST_F(ControllerTest, SpaceLocksCaptureModeOnlyOutsideAndThePadlockUnlocks) {
     f.tapped.insert(Key::Space);
     tick();
     f.tapped.insert(Key::Space);  // pressed while locked
+    const int presents = f.presents;
     controller.lock_clicked();
-    EXPECT_TRUE(all(kWhite));
+    EXPECT_TRUE(all(kWhite) && f.presents == presents + 1) << "blank at once";
     tick();
     EXPECT_EQ(f.captures.size(), captures) << "the first pass after unlocking blanks";
     tick();
@@ -198,6 +173,121 @@ TEST_F(ControllerTest, MeasuringReadoutAndOutline) {
     EXPECT_EQ(f.count("drag"), 1);
     controller.close_icon_clicked();
     EXPECT_EQ(shown().tool_icon, ToolIcon::None);
+}
+
+// ---- the timer, the tray, the screens and the shell ---------------------------------
+
+constexpr Rect kLeft{-800, 0, 800, 600};  // left of the primary; below y = 600 is no monitor
+
+// The icon put back on the shell's restart: the Win32-side test.
+TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
+    controller.shell_restarted();  // shown: nothing to bring back
+    EXPECT_EQ(f.count("icon added"), 0);
+    run(CommandKind::MinimizeRestore);
+    f.events.clear(), f.tray_works = false;
+    controller.shell_restarted();
+    // Without an icon the window comes back, running, or nothing could reach it.
+    EXPECT_EQ(f.events, (V{"shown", "timer 100"}));
+}
+
+TEST_F(ControllerTest, PresetsAndScreenChangesUseTheMonitorHoldingTheWindow) {
+    f.monitors.push_back(kLeft);
+    f.window = {-300, 500, 256, 192};  // on the left monitor: its quarter, pushed inside it
+    run(CommandKind::Size, static_cast<int>(Preset::QuarterScreen));
+    EXPECT_EQ(f.window, (Rect{-400, 300, 400, 300}));
+    f.window = {-100, 100, 256, 192};  // mostly on the primary
+    run(CommandKind::Size, static_cast<int>(Preset::EighthScreen));
+    EXPECT_EQ(f.window, (Rect{0, 100, 256, 192}));
+    f.window = {-500, 650, 256, 192};  // below the left monitor
+    controller.display_changed();
+    EXPECT_EQ(f.window, (Rect{-500, 408, 256, 192}));
+    f.monitors.pop_back();  // unplugged: the primary is the nearest
+    const int presents = f.presents;
+    controller.display_changed();
+    EXPECT_EQ(f.window, (Rect{0, 408, 256, 192}));
+    EXPECT_GT(f.presents, presents) << "redrawn at once";
+    f.monitors.push_back(kLeft);  // dragged onto the left monitor at 0.5x
+    run(CommandKind::Zoom, 0);
+    f.window = {-600, 100, 256, 192};
+    controller.left_button_down({10, 10});
+    EXPECT_EQ(f.maximum, (Size{400, 300}));
+}
+
+TEST_F(ControllerTest, ADpiChangeTakesTheSuggestedPlaceAndResizesTheParts) {
+    f.dots_per_inch = 144;
+    // The same pixels at the new DPI: the parts still change size.
+    controller.dpi_changed(f.window);
+    EXPECT_EQ(shown().layout, layout_for(f.client_size(), part_sizes_for_dpi(144)));
+    // A suggestion below the minimum at 144 dpi (252 x 160) is enlarged.
+    controller.dpi_changed({40, 30, 200, 150});
+    EXPECT_EQ(f.window, (Rect{40, 30, 252, 160}));
+}
+
+// The timer stops while something waits and in the tray; the precision is asked for only while
+// a 10 ms timer runs: before it starts, after it stops.
+TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
+    const auto choosing = [this](std::optional<Command> c, bool from_tray = false) {
+        return [this, c, from_tray] {
+            f.choice = c ? command_id(*c) : 0;  // none: the menu dismissed
+            from_tray ? controller.tray_menu() : controller.right_button_down();
+        };
+    };
+    const auto around = [](const std::string& wait) {
+        return V{"timer off", "fine timer off", wait, "fine timer on", "timer 10"};
+    };
+    const V closing = {"Refresh=0", "Zoom=2", "InvertiColori=0"};
+    using enum CommandKind;
+    // clang-format off
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        V events;
+    } steps[] = {
+        {"10 ms from the menu", choosing(Command{Refresh, 0}),
+         {"timer off", "popup", "fine timer on", "timer 10"}},
+        {"the menu dismissed", choosing(std::nullopt), around("popup")},
+        {"the keyboard's menu",  // the client area: 295 x 195 at (53, 63)
+         [this] { f.set_window_rect({50, 60, 301, 201}), controller.keyboard_menu(); },
+         around("popup")},
+        {"a drag", [this] { controller.left_button_down({5, 5}); }, around("drag")},
+        {"the about box", [this] { run(About); }, around("about")},
+        {"50 ms", [this] { run(Refresh, 1); }, {"timer 50", "fine timer off"}},
+        {"10 ms", [this] { run(Refresh, 0); }, {"fine timer on", "timer 10"}},
+        {"no tray icon: the window stays",
+         [this] { f.tray_works = false, controller.double_clicked(), f.tray_works = true; }, {}},
+        {"to the tray from the menu", choosing(Command{MinimizeRestore}),
+         {"timer off", "fine timer off", "popup", "icon added", "timer off", "hidden"}},
+        {"10 ms in the tray", [this] { run(Refresh, 0); }, {}},
+        {"back by the tray's menu", choosing(Command{MinimizeRestore}, true),
+         {"tray popup", "shown", "icon removed", "fine timer on", "timer 10"}},
+        {"to the tray by a double click", [this] { controller.double_clicked(); },
+         {"icon added", "timer off", "fine timer off", "hidden"}},
+        {"back by the icon's double click", [this] { controller.tray_double_clicked(); },
+         {"shown", "icon removed", "fine timer on", "timer 10"}},
+        {"Chiudi from the menu", choosing(Command{Close}),
+         {"timer off", "fine timer off", "popup", closing[0], closing[1], closing[2], "quit"}},
+        // The fake does not end the program: Chiudi once more, from the tray.
+        {"Chiudi from the tray's menu", [&] { run(MinimizeRestore), choosing(Command{Close}, true)(); },
+         {"icon added", "timer off", "hidden", "tray popup", closing[0], closing[1], closing[2],
+          "icon removed", "quit"}},
+    };
+    // clang-format on
+    for (const auto& step : steps) {
+        f.events.clear();
+        step.act();
+        EXPECT_EQ(f.events, step.events) << step.what;
+    }
+    EXPECT_EQ(f.places[2], (Point{200, 160})) << "the keyboard's menu at the picture's centre";
+}
+
+TEST_F(ControllerTest, TheControllersEndGivesThePrecisionBackOnce) {
+    {
+        Controller other{Ports{f, f, f, f, f, f}};
+        f.controller = &other;
+        other.start(), other.run({CommandKind::Refresh, 0}), f.events.clear();
+    }
+    f.controller = &controller;
+    EXPECT_EQ(f.events, V{"fine timer off"});
 }
 
 // ---- the "Immagine" commands: every way each one can end ----------------------------

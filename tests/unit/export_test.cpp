@@ -5,8 +5,9 @@
 #include <numeric>
 #include <sstream>
 #include <stdexcept>
+#include <string_view>
 
-#include "common/base64_reference.h"
+#include "export/base64.h"
 #include "export/bmp.h"
 #include "export/file_names.h"
 #include "export/mail.h"
@@ -14,6 +15,8 @@
 
 namespace vitrelo {
 namespace {
+
+using V = std::vector<std::string>;
 
 std::string golden(const char* name) {
     std::ifstream f(std::string(VITRELO_GOLDEN "/") + name, std::ios::binary);
@@ -34,19 +37,32 @@ TEST(Bmp, BytesMatchTheGoldenFileBadPicturesAreRejected) {
         EXPECT_THROW(encode_bmp(bad), std::invalid_argument);
 }
 
-TEST(Base64, MatchesTheReferenceInFullLinesWithTheRemainderOnTheLast) {
-    // 51 bytes fill one line; 53 add their remainder to it (72), 54 start a new one.
-    const std::vector<std::pair<size_t, std::vector<size_t>>> lines = {
-        {0, {}}, {1, {4}}, {51, {68}}, {53, {72}}, {54, {68, 4}}, {104, {68, 72}}};
+// The attachment's text for the bytes.
+std::string base64(std::string_view bytes) {
+    std::string out = "x";  // appended to what is there
+    append_base64_lines(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
+    return out.substr(1);
+}
+
+TEST(Base64, AlphabetPaddingAndLinesOf68WithTheRemainderOnTheLast) {
+    std::string sextets;  // 0 to 63 in order: they spell the alphabet
+    for (uint32_t i = 0; i < 64; i += 4)
+        for (const int shift : {16, 8, 0})
+            sextets += char((i << 18 | (i + 1) << 12 | (i + 2) << 6 | (i + 3)) >> shift);
+    EXPECT_EQ(V({base64(""), base64("f"), base64("fo"), base64("foobar"), base64(sextets)}),
+              (V{"", "Zg==\r\n", "Zm8=\r\n", "Zm9vYmFy\r\n",  // RFC 4648's vectors
+                 "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/\r\n"}));
+    // 51 bytes fill one line; 53 add their remainder to it (72), 54 start a new one. The
+    // remainder "fo" ends the last line.
+    const std::pair<size_t, std::vector<size_t>> lines[] = {
+        {1, {4}}, {51, {68}}, {53, {72}}, {54, {68, 4}}, {104, {68, 72}}};
     for (const auto& [n, lengths] : lines) {
-        const std::vector<uint8_t> data(n, 0xA5);
-        EXPECT_EQ(base64_reference::checked_lines(data.data(), n), lengths) << n;
-    }
-    for (size_t n = 0; n <= 160; ++n) {
-        std::vector<uint8_t> data(n);
-        for (size_t i = 0; i < n; ++i)
-            data[i] = uint8_t(i * 37 + 11);
-        EXPECT_TRUE(base64_reference::checked_lines(data.data(), n)) << n;
+        const std::string text = base64(std::string(n - n % 3, '\xA5') + std::string("fo", n % 3));
+        std::vector<size_t> got;
+        for (size_t i = 0, j; (j = text.find("\r\n", i)) != std::string::npos; i = j + 2)
+            got.push_back(j - i);
+        EXPECT_EQ(got, lengths) << n;
+        EXPECT_TRUE(text.ends_with(n % 3 == 2 ? "Zm8=\r\n" : n % 3 ? "Zg==\r\n" : "paWl\r\n")) << n;
     }
 }
 

@@ -83,10 +83,12 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
     EXPECT_EQ(keep_on_screen({-1300, 50, 200, 200}, screen), (Rect{-1280, 100, 200, 200}));
     EXPECT_EQ(keep_on_screen({-1000, 500, 1500, 1200}, screen), (Rect{-1280, 100, 1500, 1200}));
     using enum Preset;
-    // On a screen smaller than twice the minimum, at 0.5x.
+    // On a screen smaller than twice the minimum, at 0.5x; a bar an eighth of a tall screen.
     const Rect small{0, 0, 300, 200};
     const std::tuple<Preset, Rect, bool, Rect> rects[] = {
-        {Minimum, small, true, {150, 100, 150, 100}}, {BottomBar, small, true, {0, 100, 150, 100}}};
+        {Minimum, small, true, {150, 100, 150, 100}},
+        {BottomBar, small, true, {0, 100, 150, 100}},
+        {TopBar, {0, 0, 1280, 1024}, false, {0, 0, 1280, 128}}};
     for (const auto& [preset, screen, half, expected] : rects)
         EXPECT_EQ(preset_rect(preset, {900, 700, 300, 255}, screen, {168, 107}, half), expected)
             << static_cast<int>(preset) << half;

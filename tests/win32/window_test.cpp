@@ -9,12 +9,8 @@
 
 namespace {
 
-using vitrelo::Command;
-using vitrelo::CommandKind;
-using vitrelo::Freeze;
-using vitrelo::PixelView;
-using vitrelo::Rect;
-using vitrelo::win32::Application;
+using namespace vitrelo;
+using win32::Application;
 
 // Live GDI objects of this process. GetGuiResources is a stub under Wine (always 0),
 // so every handle index is probed with GetObjectType instead: Wine accepts a handle
@@ -26,12 +22,19 @@ int live_gdi_objects() {
     return n;
 }
 
-void key(WORD vk, bool down) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+void key(WORD vk, DWORD flags) {
+    INPUT input = {INPUT_KEYBOARD, {}};
+    input.ki = {vk, 0, flags, 0, 0};
     SendInput(1, &input, sizeof(input));
+}
+
+// The tray icon's NOTIFYICONDATA message (NIM_MODIFY: does it exist?) to the shell.
+bool tray_icon(HWND window, DWORD message) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 1;
+    return Shell_NotifyIconW(message, &data) != FALSE;
 }
 
 class WindowTest : public ::testing::Test {
@@ -84,41 +87,30 @@ TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
     EXPECT_EQ(after, settled);
 }
 
-// A frozen picture must survive a resize of the window: the picture grows or
-// shrinks in place, the area it gains is white.
+// A frozen picture must survive a resize of the window: the picture grows or shrinks in place,
+// the area it gains is white.
 TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     toggle(CommandKind::Capture);
     pass(0);
-    key(VK_SPACE, true);
+    key(VK_SPACE, 0);
     pass(1);
-    key(VK_SPACE, false);
-    ASSERT_EQ(app_->controller().state().freeze, Freeze::Locked)
-        << "the space bar did not lock the picture";
+    key(VK_SPACE, KEYEVENTF_KEYUP);
+    ASSERT_EQ(app_->controller().state().freeze, Freeze::Locked) << "the space bar did not lock";
+    const auto color = [](int x, int y) { return uint32_t(x * 0x10101 + y * 0x100); };
     const PixelView before = app_->view().picture();
     for (int32_t y = 0; y < before.height; ++y)
         for (int32_t x = 0; x < before.width; ++x)
-            before.pixels[y * before.width + x] = static_cast<uint32_t>(x * 0x10101 + y * 0x100);
-    const int width = before.width, height = before.height;
-
+            before.pixels[y * before.width + x] = color(x, y);
     const Rect window = app_->view().window_rect();
-    const int wider = 40, lower = -30;
-    app_->view().set_window_rect(
-        {window.left, window.top, window.width + wider, window.height + lower});
+    app_->view().set_window_rect({window.left, window.top, window.width + 40, window.height - 30});
     const PixelView after = app_->view().picture();
-    ASSERT_EQ(after.width, width + wider);
-    ASSERT_EQ(after.height, height + lower);
-    int kept = 0, white = 0;
+    ASSERT_EQ(std::tuple(after.width, after.height),
+              std::tuple(before.width + 40, before.height - 30));
+    int wrong = 0;
     for (int32_t y = 0; y < after.height; ++y)
-        for (int32_t x = 0; x < after.width; ++x) {
-            const uint32_t p = after.pixels[y * after.width + x];
-            if (x < width)
-                kept += p == static_cast<uint32_t>(x * 0x10101 + y * 0x100);
-            else
-                white += p == 0x00FFFFFF;
-        }
-    EXPECT_EQ(kept, width * after.height);
-    EXPECT_EQ(white, wider * after.height);
-
+        for (int32_t x = 0; x < after.width; ++x)
+            wrong += after.pixels[y * after.width + x] != (x < before.width ? color(x, y) : kWhite);
+    EXPECT_EQ(wrong, 0);
     app_->view().set_window_rect(window);
     app_->controller().lock_clicked();  // unlocks
     app_->controller().lock_clicked();  // leaves capture mode
@@ -157,33 +149,17 @@ TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
     toggle(CommandKind::PickColor);
 }
 
-}  // namespace
-
-namespace {
-
-bool tray_icon_exists(HWND window) {
-    NOTIFYICONDATAW data = {};
-    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = window;
-    data.uID = 1;
-    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
-}
-
-// Hidden in the tray, the program must stay reachable when the shell restarts and
-// forgets every icon: it puts its icon back on the shell's broadcast.
+// Hidden in the tray, the program must stay reachable when the shell restarts and forgets every
+// icon: it puts its icon back on the shell's broadcast.
 TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     const HWND main = app_->windows().main;
     toggle(CommandKind::MinimizeRestore);
     ASSERT_FALSE(app_->controller().state().window_shown);
-    ASSERT_TRUE(tray_icon_exists(main));
-    NOTIFYICONDATAW gone = {};
-    gone.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    gone.hWnd = main;
-    gone.uID = 1;
-    Shell_NotifyIconW(NIM_DELETE, &gone);  // what a shell restart does to it
-    ASSERT_FALSE(tray_icon_exists(main));
+    ASSERT_TRUE(tray_icon(main, NIM_MODIFY));
+    tray_icon(main, NIM_DELETE);  // what a shell restart does to it
+    ASSERT_FALSE(tray_icon(main, NIM_MODIFY));
     SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(tray_icon_exists(main));
+    EXPECT_TRUE(tray_icon(main, NIM_MODIFY));
     toggle(CommandKind::MinimizeRestore);
     EXPECT_TRUE(app_->controller().state().window_shown);
 }
