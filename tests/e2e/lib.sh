@@ -13,6 +13,7 @@ _radice=$(cd "$E2E_DIR/../.." && pwd)
 export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 ZOOM=2      # the program starts at 2x; 0.5 stands for " .5 x"
 NEGATIVO=   # 1 once "Inverti colori" is on
+GRIGLIA=    # the grid's step once "Griglia" is on: its lines' pixels alternate 0x808080, 0xC0C0C0
 rm -rf "$E2E_TMP" && mkdir -p "$E2E_TMP" "$E2E_CACHE"
 _pids=()
 _fine() {
@@ -107,15 +108,16 @@ rettangolo_cattura() {
     SY=$((SY < my ? my : SY + SH > my + mh ? my + mh - SH : SY))
 }
 # The expected picture $4 for the pointer at ($2, $3) from screenshot $1 (halving: the AND of each
-# 2x2 block, as Wine's default stretch mode does).
+# 2x2 block, as Wine's default stretch mode does), the grid drawn over it.
 atteso() {
     rettangolo_cattura "$2" "$3"
     local scala=(\( -clone 0 -sample 50% \) \( -clone 0 -roll -1+0 -sample 50% \)
         \( -clone 0 -roll +0-1 -sample 50% \) \( -clone 0 -roll -1-1 -sample 50% \)
         -delete 0 -evaluate-sequence And)
     [ "$ZOOM" = 0.5 ] || scala=(-sample "$((ZOOM * 100))%")
+    local g=$GRIGLIA griglia=() && [ -z "$g" ] || griglia=(-fx "(i%$g==0||j%$g==0) ? (128+64*((i+j)%2))/255 : u")
     convert "$1" -crop "${SW}x${SH}+${SX}+${SY}" +repage "${scala[@]}" \
-        -crop "${CW}x${CH}+0+0" +repage ${NEGATIVO:+-negate} "$4"
+        -crop "${CW}x${CH}+0+0" +repage ${NEGATIVO:+-negate} "${griglia[@]}" "$4"
 }
 tocca_finestra() { (($1 < WX + WW && WX < $1 + $3 && $2 < WY + WH && WY < $2 + $4)); }
 # Waits for the live picture of the pointer at ($1, $2), with from $4 to $3 pixels unlike it

@@ -110,15 +110,10 @@ menu Down Right $(giu 5) Return
 ZOOM=6
 attendi_vista "$ax" "$ay"
 menu $(giu 8) Return
-_griglia() {
-    foto griglia
-    atteso "$E2E_TMP/griglia.png" "$ax" "$ay" "$E2E_TMP/griglia_atteso.png"
-    ULTIMO="$(python3 "$E2E_DIR/griglia.py" "$E2E_TMP/griglia_client.png" "$E2E_TMP/griglia_atteso.png" 6) wrong pixels"
-    [ "${ULTIMO%% *}" = 0 ]
-}
-xdotool mousemove "$ax" "$ay"
-attendi 10 "no grid over the 6x picture" _griglia
+GRIGLIA=6
+attendi_vista "$ax" "$ay"
 menu $(giu 8) Return
+GRIGLIA=
 attendi_vista "$ax" "$ay"
 passo "\"Inverti colori\""
 menu $(giu 7) Return
