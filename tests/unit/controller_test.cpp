@@ -278,6 +278,7 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         EXPECT_EQ(f.events, step.events) << step.what;
     }
     EXPECT_EQ(f.places[2], (Point{200, 160})) << "the keyboard's menu at the picture's centre";
+    EXPECT_EQ(shown().picture_pointer, PointerShape::Arrow) << "the arrow back after the drag";
 }
 
 TEST_F(ControllerTest, TheControllersEndGivesThePrecisionBackOnce) {

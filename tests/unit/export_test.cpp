@@ -45,13 +45,14 @@ std::string base64(std::string_view bytes) {
 }
 
 TEST(Base64, AlphabetPaddingAndLinesOf68WithTheRemainderOnTheLast) {
-    std::string sextets;  // 0 to 63 in order: they spell the alphabet
+    // The sextets 0 to 63 in order spell the alphabet; all ones reach the encoder's last entry.
+    std::string sextets = "\xFF\xFF\xFF";
     for (uint32_t i = 0; i < 64; i += 4)
         for (const int shift : {16, 8, 0})
             sextets += char((i << 18 | (i + 1) << 12 | (i + 2) << 6 | (i + 3)) >> shift);
     EXPECT_EQ(V({base64(""), base64("f"), base64("fo"), base64("foobar"), base64(sextets)}),
               (V{"", "Zg==\r\n", "Zm8=\r\n", "Zm9vYmFy\r\n",  // RFC 4648's vectors
-                 "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/\r\n"}));
+                 "////ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/\r\n"}));
     // 51 bytes fill one line; 53 add their remainder to it (72), 54 start a new one. The
     // remainder "fo" ends the last line.
     const std::pair<size_t, std::vector<size_t>> lines[] = {
