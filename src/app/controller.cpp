@@ -157,7 +157,8 @@ void Controller::dpi_changed(const Rect& suggested) {
     update_size_limits();
     const Size minimum = minimum_window_size(ports_.view.dpi());
     const Size screen = ports_.screen.monitor_of(suggested).size();
-    const Size size = fit_window_size(suggested.size(), minimum, screen, state_.settings.half_zoom());
+    const Size size =
+        fit_window_size(suggested.size(), minimum, screen, state_.settings.half_zoom());
     ports_.view.set_window_rect({suggested.left, suggested.top, size.width, size.height});
     // The parts change size with the DPI even where the window keeps its pixels.
     resized();

@@ -99,9 +99,11 @@ int scaled(HWND box, int pixels) {
 
 HWND add_part(HWND box, const wchar_t* kind, DWORD style, int id, Place p,
               const std::string& caption = {}) {
-    HWND part = CreateWindowExW(
-        0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style, scaled(box, p.x),
-        scaled(box, p.y), scaled(box, p.width), scaled(box, p.height), box, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+    HWND part = CreateWindowExW(0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                scaled(box, p.x), scaled(box, p.y), scaled(box, p.width),
+                                scaled(box, p.height), box,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(),
+                                nullptr);
     SendMessageW(part, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
     return part;
 }

@@ -34,7 +34,6 @@ void print_centred(HDC dc, const Font& font, int picture_width, int y, const std
     SetBkMode(dc, mode);
 }
 
-
 }  // namespace
 
 Win32View::Win32View(HINSTANCE instance, Windows& windows, Picture& picture)
