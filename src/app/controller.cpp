@@ -159,9 +159,11 @@ void Controller::dpi_changed(const Rect& suggested) {
     const Size screen = ports_.screen.monitor_of(suggested).size();
     const Size size =
         fit_window_size(suggested.size(), minimum, screen, state_.settings.half_zoom());
+    const Size client = ports_.view.client_size();
     ports_.view.set_window_rect({suggested.left, suggested.top, size.width, size.height});
-    // The parts change size with the DPI even where the window keeps its pixels.
-    resized();
+    // A new client size has laid the parts out already; where the window keeps its
+    // pixels they still change size with the DPI.
+    if (ports_.view.client_size() == client) resized();
 }
 
 // Each pass reads the window's place afresh, and the program never pulled a window
