@@ -18,5 +18,6 @@ constexpr int kLogo = 2001;
 constexpr int kLockSound = 301;
 constexpr int kPauseSound = 302;
 constexpr int kLeaveSound = 303;
+constexpr int kVersion = 1;  // the VERSIONINFO record
 
 }  // namespace vitrelo::win32::resource

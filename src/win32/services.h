@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/ports.h"
-#include "win32/windows_headers.h"
+#include "win32/raii.h"
 
 namespace vitrelo::win32 {
 
@@ -52,7 +52,11 @@ public:
     void quit() override;  // destroys the main window; the message loop then ends
 
 private:
+    // Sounds and the timer's precision, loaded at their first use (see libraries.h).
+    HMODULE winmm();
+
     const HWND& window_;
+    Module winmm_;
     bool fine_timer_ = false;  // a timeBeginPeriod not yet matched by its timeEndPeriod
 };
 
