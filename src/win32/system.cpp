@@ -12,6 +12,7 @@
 #include "win32/resources.h"
 #include "win32/services.h"
 #include "win32/text.h"
+#include "win32/window_picture.h"
 
 namespace vitrelo::win32 {
 
@@ -62,13 +63,7 @@ Bitmap device_bitmap_of(const Image& image) {
     if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return Bitmap();
     const WindowDc screen(nullptr);
     Bitmap bitmap(CreateCompatibleBitmap(screen.get(), image.width, image.height));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top row first, as the image holds them
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = top_down_bitmap({image.width, image.height});
     const int rows = bitmap
                          ? SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(image.height),
                                      image.pixels.data(), &info, DIB_RGB_COLORS)
