@@ -64,6 +64,10 @@ struct MenuTraits {
     static HMENU none() { return nullptr; }
     static void close(HMENU h) { DestroyMenu(h); }
 };
+struct StreamTraits {  // a COM stream: released, not closed
+    static IStream* none() { return nullptr; }
+    static void close(IStream* s) { s->Release(); }
+};
 struct IconTraits {  // icons made by CreateIconIndirect / CopyIcon, not shared ones
     static HICON none() { return nullptr; }
     static void close(HICON h) { DestroyIcon(h); }
@@ -86,6 +90,7 @@ using File = Owned<HANDLE, FileTraits>;
 using Handle = Owned<HANDLE, HandleTraits>;
 using Menu = Owned<HMENU, MenuTraits>;
 using Icon = Owned<HICON, IconTraits>;
+using Stream = Owned<IStream*, StreamTraits>;
 
 // A DC borrowed with GetDC, given back with ReleaseDC.
 class WindowDc {

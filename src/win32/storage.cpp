@@ -143,8 +143,8 @@ bool Win32Storage::jpeg_available() {
 }
 
 bool Win32Storage::write_jpeg(const Image& image, const std::string& path, int quality) {
-    return replace_file(
-        path, [&](const std::wstring& temporary) { return save_jpeg(image, temporary, quality); });
+    const std::optional<std::vector<uint8_t>> jpeg = encode_jpeg(image, quality);
+    return jpeg && write_file(path, *jpeg);
 }
 
 }  // namespace vitrelo::win32

@@ -113,18 +113,16 @@ TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
 }
 
 TEST(ServicesJpeg, ParameterBlockHoldsTheQualityAsOneLong) {
-    // Wine's encoder ignores the quality, so the block is checked instead of the file. GDI+
-    // reads the entries right after the count, aligned for the pointer they hold.
+    // Wine's encoder ignores the quality, so the block is checked instead of the file.
     const JpegParameters parameters(80);
-    const EncoderParameters& block = parameters.block();
-    const EncoderParameter& p = block.parameter[0];
+    const Gdiplus::EncoderParameters& block = parameters.block();
+    const Gdiplus::EncoderParameter& p = block.Parameter[0];
     const GUID quality = {
         0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
-    EXPECT_EQ(std::memcmp(&p.guid, &quality, sizeof(GUID)), 0);
-    EXPECT_EQ(std::tuple(block.count, p.count, p.type, *static_cast<const ULONG*>(p.value)),
-              std::tuple(1u, 1ul, 4ul, 80ul));  // type 4: EncoderParameterValueTypeLong
-    EXPECT_EQ(reinterpret_cast<const char*>(&p) - reinterpret_cast<const char*>(&block),
-              std::ptrdiff_t(sizeof(void*)));
+    EXPECT_EQ(std::memcmp(&p.Guid, &quality, sizeof(GUID)), 0);
+    EXPECT_EQ(
+        std::tuple(block.Count, p.NumberOfValues, p.Type, *static_cast<const ULONG*>(p.Value)),
+        std::tuple(1u, 1ul, 4ul, 80ul));  // type 4: EncoderParameterValueTypeLong
 }
 
 TEST(ServicesRegistry, MailClientIsReadAsStored) {
