@@ -20,6 +20,11 @@ private:
     const HWND& owner_;
 };
 
+// `path` in the form the file functions take: from MAX_PATH characters on, Windows
+// takes only the extended-length form "\\?\" of the full path (the program has no
+// long-path manifest, and the system may not honour one anyway).
+std::wstring extended_path(const std::wstring& path);
+
 class Win32Storage final : public Storage {
 public:
     std::string program_folder() override;
