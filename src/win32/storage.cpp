@@ -70,16 +70,26 @@ std::wstring new_temporary_file(const std::wstring& folder) {
     return {};
 }
 
-// Runs `write` on a new file beside the target, then renames it over the target.
+// Until the data is on the disk, a power cut after the rename can leave the target
+// holding zeros, with the old file gone. The writer may be the system's (the profile
+// functions), so the file is opened again for this.
+bool flush_to_disk(const std::wstring& path) {
+    const File file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
+}
+
+// Runs `write` on a new file beside the target, puts it on the disk, then renames it
+// over the target: the target is the old file or the new one, whole, whatever happens.
 bool replace_file(const std::string& target,
                   const std::function<bool(const std::wstring&)>& write) {
     const std::wstring path = wide(target);
     const std::wstring temporary = new_temporary_file(folder_of(path));
     if (temporary.empty()) return false;
     // From here every failure removes the temporary file.
-    const bool done =
-        write(temporary) && MoveFileExW(temporary.c_str(), extended_path(path).c_str(),
-                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const bool done = write(temporary) && flush_to_disk(temporary) &&
+                      MoveFileExW(temporary.c_str(), extended_path(path).c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!done) DeleteFileW(temporary.c_str());
     return done;
 }
