@@ -67,6 +67,10 @@ void Controller::save_picture(const Image& snapshot) {
     request.default_extension = "bmp";
     const std::optional<std::string> path = ports_.dialogs.save_as(request);
     if (!path) return;  // cancelled
+    if (path->empty()) {  // the dialog failed: a name too long for it, for one
+        message(text::kSaveFailed);
+        return;
+    }
     bool written = false;
     switch (save_format(*path)) {
         case SaveFormat::Bmp:

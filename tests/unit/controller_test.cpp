@@ -354,7 +354,8 @@ TEST_F(ImageCommands, SaveAsksWhereAndWritesByTheExtension) {
         {"C:\\d\\a.png", true, Work, false, text::kBadFormat, none},
         {"C:\\d\\a.jpg", true, Fail, true, text::kSaveFailed, none},
         {"C:\\d\\a.bmp", true, Throw, false, text::kSaveFailed, none},  // the next row still runs
-        {"C:\\d\\a.bmp", true, Vanish, false, text::kSaveFailed, none}};
+        {"C:\\d\\a.bmp", true, Vanish, false, text::kSaveFailed, none},
+        {"", true, Work, false, text::kSaveFailed, none}};  // the dialog failed
     for (const auto& [path, can_jpeg, writes, old_file, message, file] : cases) {
         f.answer = path;
         f.files.clear();
