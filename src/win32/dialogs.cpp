@@ -8,7 +8,9 @@ namespace vitrelo::win32 {
 
 namespace {
 
-constexpr size_t kFileCapacity = 255;
+// The longest path the system takes, with its NUL: a name that does not fit makes the
+// dialog fail.
+constexpr size_t kFileCapacity = 32768;
 
 // OFN_FILEMUSTEXIST, which the old flags carried, is left out: Windows documents it
 // for Open dialogs only ("It cannot be used with a Save As dialog box"), and where a
@@ -61,7 +63,8 @@ std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {
     dialog.lpstrTitle = or_null(title);
     dialog.Flags = kSaveFlags;
     dialog.lpstrDefExt = or_null(extension);
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    if (!GetSaveFileNameW(&dialog))  // cancelled, unless the dialog reports an error
+        return CommDlgExtendedError() == 0 ? std::nullopt : std::optional<std::string>("");
     file.resize(file.find(L'\0'));
     return utf8(file);
 }

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "win32/jpeg.h"
+#include "win32/raii.h"
 #include "win32/services.h"
 #include "win32/text.h"
 
@@ -122,6 +123,38 @@ TEST(ServicesPaths, PathsOfMaxPathCharactersOrMoreTakeTheExtendedForm) {
         {L"\\\\?\\C:\\" + n255, L"\\\\?\\C:\\" + n255}};
     for (const auto& [path, form] : cases)
         EXPECT_EQ(extended_path(path), form) << utf8(path.substr(0, 20));
+}
+
+// What the Save As dialog gives back when `name` is typed into it and OK pressed, from
+// another thread as a user would (cancelled when OK does not close it).
+std::optional<std::string> save_as_typed(const std::wstring& name) {
+    const auto typist = [](void* typed) -> DWORD {
+        HWND dialog = nullptr;
+        for (int i = 0; i < 250 && !dialog; ++i, Sleep(20))
+            dialog = FindWindowW(L"#32770", L"Save test");
+        for (const int box : {0x47C, 0x480})  // the name's box: Windows', Wine's
+            SetDlgItemTextW(dialog, box, static_cast<const wchar_t*>(typed));
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 250 && IsWindow(dialog); ++i)
+            Sleep(20);
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    };
+    const Handle thread(
+        CreateThread(nullptr, 0, typist, const_cast<wchar_t*>(name.c_str()), 0, nullptr));
+    const HWND no_owner = nullptr;
+    const auto path =
+        Win32Dialogs(no_owner).save_as({"Save test", "Bitmap|*.bmp|", "", "x", "bmp"});
+    WaitForSingleObject(thread.get(), INFINITE);
+    return path;
+}
+
+TEST_F(Services, SaveAsGivesBackANameOfMoreThan255Characters) {
+    const std::wstring folder(258 - dir.wstring().size() - 7, L'c');
+    fs::create_directory(dir / folder);
+    const std::wstring name = (dir / folder / L"f.bmp").wstring();
+    ASSERT_EQ(name.size(), 258u);  // within MAX_PATH, which Wine's dialog does not pass
+    EXPECT_EQ(save_as_typed(name), utf8(name));
 }
 
 TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
