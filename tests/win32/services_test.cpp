@@ -157,6 +157,13 @@ TEST_F(Services, SaveAsGivesBackANameOfMoreThan255Characters) {
     EXPECT_EQ(save_as_typed(name), utf8(name));
 }
 
+// A folder chosen in the dialog stays free: a USB stick holding it can be ejected.
+TEST_F(Services, SaveAsLeavesTheCurrentFolderAsItWas) {
+    const fs::path before = fs::current_path();
+    ASSERT_EQ(save_as_typed((dir / L"g.bmp").wstring()), utf8((dir / L"g.bmp").wstring()));
+    EXPECT_EQ(fs::current_path(), before);
+}
+
 TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
     const HWND no_window = nullptr;
     Win32System system(no_window);
