@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Vitrelo's cursors, icons, logo and click sounds into a folder (standard library only).
 
-Usage: genera_risorse.py OUTDIR
+Usage: generate_resources.py OUTDIR
 
 Everything is drawn from code so that the build owns its pictures and every run gives the
 same bytes. vitrelo.rc names the files written here.

@@ -18,5 +18,5 @@ add_custom_command(
 
 set(VITRELO_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/vitrelo.rc)
 set_source_files_properties(${VITRELO_RC} PROPERTIES
-    OBJECT_DEPENDS "${VITRELO_RESOURCE_FILES};${CMAKE_CURRENT_SOURCE_DIR}/resources/vitrelo.manifest"
+    OBJECT_DEPENDS "${VITRELO_RESOURCE_FILES};${CMAKE_CURRENT_SOURCE_DIR}/resources/vitrelo.manifest;${VITRELO_SRC}/win32/resources.h"
     INCLUDE_DIRECTORIES "${VITRELO_RESOURCES_DIR};${CMAKE_CURRENT_SOURCE_DIR}/resources")
