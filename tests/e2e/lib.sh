@@ -4,7 +4,7 @@
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-ROOT=$(cd "$E2E_DIR/../.." && pwd)
+source "$E2E_DIR/../../scripts/common.sh"   # ROOT, run_xvfb
 : "${E2E_DISPLAY:=:$((${VITRELO_DISPLAY_BASE:-${E2E_DISPLAY_BASE:-20}} + ${E2E_DISPLAY_N:-21}))}"
 : "${E2E_TMP:=/tmp/vitrelo-e2e-$(basename "$0" .sh)}"
 : "${E2E_CACHE:=$ROOT/build/native/e2e}" "${VITRELO_TOOLS:=$ROOT/build/win64}"
@@ -37,11 +37,8 @@ wait_for() {
     done
 }
 start_xvfb() {
-    Xvfb "$E2E_DISPLAY" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
-        >"$E2E_TMP/xvfb.log" 2>&1 &
-    _pids+=($!)
-    export DISPLAY=$E2E_DISPLAY
-    wait_for 10 "Xvfb $E2E_DISPLAY did not answer" eval 'xdpyinfo >/dev/null 2>&1'
+    run_xvfb "$E2E_DISPLAY" "${SCREEN_W}x$SCREEN_H" "$E2E_TMP/xvfb.log" || fail "no X server"
+    _pids+=("$XVFB_PID")
 }
 # The root picture, set before the program starts (a window mapped later would cover it); every
 # pixel differs from its eight neighbours, so a picture off by one pixel never matches.
