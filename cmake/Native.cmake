@@ -1,6 +1,8 @@
 # Native build: the portable layers with their unit tests against the fakes of the
 # ports (tests/fakes), plain and sanitized, and the CTest registrations of every layer.
 find_package(GTest REQUIRED)
+# The test tidy reads the compile commands (also set here for build folders made before).
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 include(GoogleTest)
 
 set(VITRELO_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
