@@ -125,21 +125,23 @@ TEST(ServicesPaths, PathsOfMaxPathCharactersOrMoreTakeTheExtendedForm) {
         EXPECT_EQ(extended_path(path), form) << utf8(path.substr(0, 20));
 }
 
-// What the Save As dialog gives back when `name` is typed into it and OK pressed, from
-// another thread as a user would (cancelled when OK does not close it).
+// Types `typed` into the Save As dialog and presses OK, from another thread as a user
+// would; cancels when OK does not close it.
+DWORD WINAPI typist(void* typed) {
+    HWND dialog = nullptr;
+    for (int i = 0; i < 250 && !dialog; ++i, Sleep(20))
+        dialog = FindWindowW(L"#32770", L"Save test");
+    for (const int box : {0x47C, 0x480})  // the name's box: Windows', Wine's
+        SetDlgItemTextW(dialog, box, static_cast<const wchar_t*>(typed));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 250 && IsWindow(dialog); ++i)
+        Sleep(20);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    return 0;
+}
+
+// What the dialog gives back when `name` is typed into it.
 std::optional<std::string> save_as_typed(const std::wstring& name) {
-    const auto typist = [](void* typed) -> DWORD {
-        HWND dialog = nullptr;
-        for (int i = 0; i < 250 && !dialog; ++i, Sleep(20))
-            dialog = FindWindowW(L"#32770", L"Save test");
-        for (const int box : {0x47C, 0x480})  // the name's box: Windows', Wine's
-            SetDlgItemTextW(dialog, box, static_cast<const wchar_t*>(typed));
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 250 && IsWindow(dialog); ++i)
-            Sleep(20);
-        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        return 0;
-    };
     const Handle thread(
         CreateThread(nullptr, 0, typist, const_cast<wchar_t*>(name.c_str()), 0, nullptr));
     const HWND no_owner = nullptr;
