@@ -67,7 +67,8 @@ void Controller::save_picture(const Image& snapshot) {
     request.default_extension = "bmp";
     const std::optional<std::string> path = ports_.dialogs.save_as(request);
     if (!path) return;  // cancelled
-    if (path->empty()) {  // the dialog failed: a name too long for it, for one
+    if (path->empty()) {
+        // The dialog failed: a name too long for it, for one.
         message(text::kSaveFailed);
         return;
     }
