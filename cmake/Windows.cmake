@@ -14,9 +14,10 @@ file(GLOB VITRELO_WIN32_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/win32/*.cpp)
 set(VITRELO_WINMAIN ${VITRELO_SRC}/win32/main.cpp)
 list(REMOVE_ITEM VITRELO_WIN32_SOURCES ${VITRELO_WINMAIN})
 
-set(VITRELO_WIN32_LIBS
-    gdiplus comctl32 comdlg32 shell32 winmm ole32 oleaut32 uuid advapi32 version gdi32 user32
-    kernel32)
+# Only known DLLs and the common controls (which the manifest binds): every other system DLL is
+# loaded at run time from the system folder (src/win32/libraries.h). tests/e2e/tools/check_pe.sh
+# holds the list.
+set(VITRELO_WIN32_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32)
 set(VITRELO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 include(resources/resources.cmake)   # VITRELO_RC: the resource script, its generated files as deps
@@ -77,7 +78,7 @@ foreach(bench_src ${VITRELO_BENCH})
     get_filename_component(bench ${bench_src} NAME_WE)
     add_executable(${bench} ${bench_src} ${VITRELO_RC})
     target_compile_options(${bench} PRIVATE ${VITRELO_WARNINGS})
-    target_link_libraries(${bench} PRIVATE vitrelo_win psapi)
+    target_link_libraries(${bench} PRIVATE vitrelo_win psapi winmm)
     add_dependencies(${bench} vitrelo_resources)
     target_link_options(${bench} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()
