@@ -71,6 +71,11 @@ foreach(tool_src ${VITRELO_E2E_TOOLS})
     target_link_libraries(${tool} PRIVATE ${VITRELO_WIN32_LIBS})
     target_link_options(${tool} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()
+# The DLL a scenario plants beside the program (the 32-bit one, for the product).
+add_library(planted_dll SHARED ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/planted/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "")
+target_compile_options(planted_dll PRIVATE ${VITRELO_WARNINGS})
+target_link_options(planted_dll PRIVATE ${VITRELO_STATIC_LINK})
 
 # Benchmarks of the real render pass (they print figures; scripts/bench runs them).
 file(GLOB VITRELO_BENCH CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)

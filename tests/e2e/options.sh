@@ -3,7 +3,8 @@
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
 # window_probe.exe standing in for the mail program; the zooms " .5 x" and "  6 x", "Griglia",
-# "Inverti colori".
+# "Inverti colori". Throughout, DLLs planted beside the program under system DLLs' names are never
+# loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp
@@ -21,7 +22,15 @@ reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
 printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
-start_vitrelo
+# Each planted DLL leaves NAME.dll.loaded once loaded (rundll32 shows it on a copy). Told "n,b",
+# Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
+# version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
+# that the program does not import it).
+for dll in winmm gdiplus control; do cp "$VITRELO_TOOLS32/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
+wine 'C:\windows\syswow64\rundll32.exe' "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
+[ -f "$E2E_TMP/prog/control.dll.loaded" ] || fail "the planted DLL left no mark when loaded"
+rm "$E2E_TMP/prog/control.dll"*
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 step "Zoom=4 in the settings file"
 ZOOM=4
@@ -123,4 +132,5 @@ step "\"Chiudi\""
 close_program
 printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
+loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"
 echo OK
