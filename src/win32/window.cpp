@@ -2,6 +2,7 @@
 
 #include "magnifier/texts.h"
 #include "win32/application.h"
+#include "win32/libraries.h"
 #include "win32/resources.h"
 #include "win32/text.h"
 
@@ -279,14 +280,30 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
     add_tool(tooltip, w.strip, 1, 0, close_tip.c_str());
 }
 
+// Run as administrator, the program would not hear the shell's broadcast from a process
+// of lower integrity (UIPI), and its tray icon would not come back after a restart of
+// Explorer. The filter is Windows 7's, else Vista's; older systems have no UIPI.
+void let_through(HWND window, UINT message) {
+    using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW and MSGFLT_ADD
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (const auto filter =
+            library_function<FilterForWindow>(user32, "ChangeWindowMessageFilterEx"))
+        filter(window, message, kAllow, nullptr);
+    else if (const auto old =
+                 library_function<FilterForProcess>(user32, "ChangeWindowMessageFilter"))
+        old(message, kAllow);
+}
+
 }  // namespace
 
 int window_dpi(HWND window) {
     // GetDpiForWindow is there from Windows 10 1607; the manifest then makes the
     // program aware of each monitor's DPI.
     using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto dpi_for_window =
+        library_function<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (window && dpi_for_window)
         if (const UINT dpi = dpi_for_window(window)) return static_cast<int>(dpi);
     // The system's DPI: every monitor's before Windows 8.1.
@@ -311,6 +328,7 @@ bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& 
     w.main = CreateWindowExW(0, kMainClass, title.c_str(), style, x, y, width, height, nullptr,
                              nullptr, instance, &app);
     if (!w.main) return false;
+    if (w.taskbar_created) let_through(w.main, w.taskbar_created);
     const RECT whole = {0, 0, client.cx, client.cy};
     w.picture = child(instance, app, kPictureClass, w.main, whole, WS_CLIPCHILDREN | WS_VISIBLE);
     if (w.picture) w.picture_dc = GetDC(w.picture);  // its own DC: never released
