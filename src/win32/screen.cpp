@@ -36,6 +36,13 @@ Rect monitor_rect(HMONITOR monitor) {
 Win32Screen::Win32Screen(Picture& picture)
     : picture_(picture), screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 
+void Win32Screen::screens_changed() {
+    last_monitor_.reset();
+    // One made before the change covers the desktop as it was: a monitor plugged in
+    // left of the primary one would stay out of it.
+    screen_ = Dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+}
+
 std::optional<Point> Win32Screen::pointer() {
     POINT p;
     if (!GetCursorPos(&p)) return std::nullopt;
