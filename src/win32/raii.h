@@ -108,6 +108,23 @@ private:
     HDC dc_;
 };
 
+// BeginPaint .. EndPaint, the end on every way out: an update region left invalid would
+// bring WM_PAINT back at once, again and again.
+class Painting {
+public:
+    explicit Painting(HWND w) : w_(w), dc_(BeginPaint(w, &ps_)) {}
+    ~Painting() { EndPaint(w_, &ps_); }
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+    HDC dc() const { return dc_; }
+    const RECT& area() const { return ps_.rcPaint; }  // what needs painting
+
+private:
+    HWND w_;
+    PAINTSTRUCT ps_ = {};
+    HDC dc_;
+};
+
 // SelectObject that puts the previous object back when it goes out of scope, so
 // that what was selected can then be deleted.
 class Selected {

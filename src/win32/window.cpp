@@ -119,11 +119,10 @@ LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) 
     Controller& controller = app.controller();
     switch (m) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            if (HDC dc = BeginPaint(h, &ps))
-                paint_picture(dc, ps.rcPaint, app.view().picture_dc(), app.view().state(),
-                              app.view().resources());
-            EndPaint(h, &ps);
+            const Painting painting(h);
+            if (painting.dc())
+                paint_picture(painting.dc(), painting.area(), app.view().picture_dc(),
+                              app.view().state(), app.view().resources());
             return 0;
         }
         case WM_ERASEBKGND:
@@ -216,12 +215,21 @@ LRESULT logo_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
 
 using Handler = LRESULT (*)(Application&, HWND, UINT, WPARAM, LPARAM);
 
+// Every message reaches the program's code through here; nothing thrown may cross
+// DispatchMessage (or the system's own loops: a menu, a move, a dialog).
 template <Handler handler>
 LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     // WM_GETMINMAXINFO comes before WM_NCCREATE: no Application yet.
     Application* app = application_of(h, m, lp);
     if (!app) return DefWindowProcW(h, m, wp, lp);
-    return handler(*app, h, m, wp, lp);
+    try {
+        return handler(*app, h, m, wp, lp);
+    } catch (const std::exception& e) {
+        app->failed(e.what());
+    } catch (...) {
+        app->failed("an exception of no standard type");
+    }
+    return DefWindowProcW(h, m, wp, lp);
 }
 
 bool register_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style) {

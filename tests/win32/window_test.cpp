@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "win32/application.h"
 
@@ -118,6 +119,21 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     app_->controller().lock_clicked();  // unlocks
     app_->controller().lock_clicked();  // leaves capture mode
     EXPECT_FALSE(app_->controller().state().capture_mode);
+}
+
+// What escapes a call from the system is caught there, and the magnifier runs on: a command
+// that failed with the timer stopped (a popup, a drag) does not leave it stopped.
+TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
+    const HWND main = app_->windows().main;
+    KillTimer(main, win32::kTimerId);
+    MSG m;
+    while (PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(app_->guarded([] { throw std::runtime_error("a failing command"); }));
+    bool ticked = false;
+    for (int i = 0; i < 200 && !ticked; ++i, Sleep(10))
+        ticked = PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_NOREMOVE);
+    EXPECT_TRUE(ticked);
 }
 
 int font_height(HFONT font) {
