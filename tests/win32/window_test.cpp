@@ -136,6 +136,16 @@ TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
     EXPECT_TRUE(ticked);
 }
 
+// GDI refuses a picture that large, as it refuses a huge window's in the 32-bit build: the old
+// picture stays, and the size the controller lays out and draws by is still its size.
+TEST_F(WindowTest, APictureTooLargeForGdiLeavesTheOldOneWithItsSize) {
+    const Size before = app_->view().client_size();
+    EXPECT_FALSE(app_->view().client_resized({70000, 70000}));
+    const PixelView picture = app_->view().picture();
+    EXPECT_EQ(std::tuple(app_->view().client_size(), picture.width, picture.height),
+              std::tuple(before, before.width, before.height));
+}
+
 int font_height(HFONT font) {
     LOGFONTW f = {};
     GetObjectW(font, sizeof(f), &f);
