@@ -345,6 +345,16 @@ TEST_F(ImageCommands, CopyingOrMailingSaysWhyItStopsShort) {
     }
 }
 
+// The mail program may still hold the last message file open.
+TEST_F(ImageCommands, AMessageFileThatCannotBeReplacedIsTheMailsFailure) {
+    f.mail_program = "Windows Mail";
+    image(ImageCommand::Mail);
+    EXPECT_EQ(f.events, V{"open C:\\Temp\\VitreloImage.eml"});
+    f.locked = "C:\\Temp\\VitreloImage.eml";
+    image(ImageCommand::Mail);
+    EXPECT_EQ(f.events, box(text::kMailFailed));
+}
+
 TEST_F(ImageCommands, SaveAsksWhereAndWritesByTheExtension) {
     image(ImageCommand::Save, false);  // cancelled: nothing else happens
     f.folder = "C:\\";                 // a drive's root keeps its backslash
