@@ -35,11 +35,6 @@ Point point_of(LPARAM lp) {
     return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
 }
 
-bool inside(const Rect& r, LPARAM lp) {
-    const Point p = point_of(lp);
-    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
-}
-
 // Shift+F10 and the menu key reach the focused window as WM_CONTEXTMENU at the point
 // (-1, -1); one with a real point comes from a right-click on the frame or the strip,
 // which opens nothing.
@@ -51,8 +46,7 @@ bool keyboard_menu(Application& app, LPARAM lp) {
 
 bool pointer_inside(HWND h, const Rect& r) {
     POINT p;
-    if (!GetCursorPos(&p) || !ScreenToClient(h, &p)) return false;
-    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
+    return GetCursorPos(&p) && ScreenToClient(h, &p) && r.contains({p.x, p.y});
 }
 
 LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
@@ -169,7 +163,7 @@ LRESULT strip_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_LBUTTONUP:
-            if (state.strip_shown && inside(state.layout.close, lp))
+            if (state.strip_shown && state.layout.close.contains(point_of(lp)))
                 app.guarded([&] { app.controller().close_icon_clicked(); });
             return 0;
     }
@@ -196,7 +190,7 @@ LRESULT lock_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
                 ReleaseCapture();
                 RECT c;
                 GetClientRect(h, &c);
-                if (inside({0, 0, c.right, c.bottom}, lp))
+                if (Rect{0, 0, c.right, c.bottom}.contains(point_of(lp)))
                     app.guarded([&] { app.controller().lock_clicked(); });
             }
             return 0;
