@@ -13,7 +13,7 @@ source "$E2E_DIR/../../scripts/common.sh"   # ROOT, run_xvfb
 export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 ZOOM=2      # the program starts at 2x; 0.5 stands for " .5 x"
 INVERTED=   # 1 once "Inverti colori" is on
-GRID=    # the grid's step once "Griglia" is on: its lines' pixels alternate 0x808080, 0xC0C0C0
+GRID=       # the grid's step once "Griglia" is on: its lines' pixels alternate 0x808080, 0xC0C0C0
 rm -rf "$E2E_TMP" && mkdir -p "$E2E_TMP" "$E2E_CACHE"
 _pids=()
 _finish() {
