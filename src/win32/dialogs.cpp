@@ -12,11 +12,10 @@ namespace {
 // dialog fail.
 constexpr size_t kFileCapacity = 32768;
 
-// OFN_FILEMUSTEXIST, which the old flags carried, is left out: Windows documents it
-// for Open dialogs only ("It cannot be used with a Save As dialog box"), and where a
-// Save As dialog honours it, it refuses every new name. Without OFN_NOCHANGEDIR the
-// chosen folder would stay the process's current one, and a USB stick holding it
-// could not be ejected until the program ends.
+// OFN_FILEMUSTEXIST is left out: Windows documents it for Open dialogs only ("It cannot be
+// used with a Save As dialog box"), and where a Save As dialog honours it, it refuses every
+// new name. Without OFN_NOCHANGEDIR the chosen folder would stay the process's current one,
+// and a USB stick holding it could not be ejected until the program ends.
 constexpr DWORD kSaveFlags =
     OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
 
