@@ -215,6 +215,10 @@ void Controller::timer(bool on) {
     if (!fine) set_fine_timer(false);
 }
 
+void Controller::recover() {
+    if (state_.window_shown && !state_.closing && !state_.busy) timer(true);
+}
+
 void Controller::set_fine_timer(bool on) {
     if (on == state_.fine_timer) return;
     state_.fine_timer = on;

@@ -82,6 +82,11 @@ public:
     // changed); `suggested` is the system's rectangle for it at the new DPI.
     void dpi_changed(const Rect& suggested);
 
+    // A failure escaped a call of this controller: the refresh timer runs again, unless
+    // the window is in the tray, the program is closing, or a command that waits on the
+    // system is still running (it starts the timer again itself).
+    void recover();
+
     // A menu command, by the id the menu gave it; unknown ids do nothing.
     void menu_command(int id);
     void run(Command command);

@@ -67,6 +67,11 @@ void Controller::save_picture(const Image& snapshot) {
     request.default_extension = "bmp";
     const std::optional<std::string> path = ports_.dialogs.save_as(request);
     if (!path) return;  // cancelled
+    if (path->empty()) {
+        // The dialog failed: a name too long for it, for one.
+        message(text::kSaveFailed);
+        return;
+    }
     bool written = false;
     switch (save_format(*path)) {
         case SaveFormat::Bmp:
@@ -100,16 +105,19 @@ void Controller::mail_picture(const Image& snapshot) {
 void Controller::hand_to_mail_program(const std::string& jpeg_path) {
     switch (mail_route(ports_.system.mail_client())) {
         case MailRoute::MessageFile: {
-            // Whatever fails here ends the command quietly.
             const auto bytes = ports_.storage.read_file(jpeg_path);
-            if (!bytes) return;
             MailMessage mail;
             mail.subject = text::kMailSubject;
             mail.priority = -1;
             const std::string eml = ports_.storage.temp_folder() + text::kMailMessageFile;
-            const std::string body = mail_message_text(mail, file_name_of(jpeg_path), *bytes);
-            if (ports_.storage.write_file(eml, std::vector<uint8_t>(body.begin(), body.end())))
+            const std::string body =
+                bytes ? mail_message_text(mail, file_name_of(jpeg_path), *bytes) : "";
+            // The mail program may still hold the last message open: it cannot be replaced.
+            if (bytes &&
+                ports_.storage.write_file(eml, std::vector<uint8_t>(body.begin(), body.end())))
                 ports_.system.open(eml);
+            else
+                message(text::kMailFailed);
             break;
         }
         case MailRoute::Mailto:

@@ -129,7 +129,7 @@ public:
     virtual void message(const std::string& text) = 0;  // information box titled "Vitrelo"
     virtual void error(const std::string& text) = 0;    // stop box titled "Vitrelo"
     // The path chosen in a Save As dialog (which asks before replacing a file);
-    // nullopt when cancelled.
+    // nullopt when cancelled, "" when the dialog failed.
     virtual std::optional<std::string> save_as(const SaveRequest& request) = 0;
     virtual void about() = 0;  // modal; returns once closed
 };

@@ -54,6 +54,26 @@ void append_attachment(const std::string& name, const std::vector<uint8_t>& byte
     out += kCrLf + "." + kCrLf;
 }
 
+// UTF-8 text with every byte but RFC 3986's unreserved characters as %XX.
+std::string percent_encoded(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
+                                byte == '_' || byte == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string mail_message_text(const MailMessage& m, const std::string& attachment_name,
@@ -81,7 +101,10 @@ MailRoute mail_route(const std::string& client) {
 }
 
 std::string mailto_address(const std::string& subject, const std::string& jpeg_path) {
-    return "mailto:  ?subject=" + subject + "&body= \"" + jpeg_path + "\"";
+    // The fields the mail program has always been handed: two blanks for the recipient,
+    // and a blank before the quoted path as the body.
+    return "mailto:" + percent_encoded("  ") + "?subject=" + percent_encoded(subject) +
+           "&body=" + percent_encoded(" \"" + jpeg_path + "\"");
 }
 
 std::string client_from_value(const uint8_t* data, size_t n) {

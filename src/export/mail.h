@@ -29,8 +29,9 @@ std::string file_name_of(const std::string& path);
 enum class MailRoute { MessageFile, Mailto, Unsupported };
 // From the name of the default mail program as the registry gives it.
 MailRoute mail_route(const std::string& client);
-// The mailto: address handed to the shell, not percent-encoded (as the mail program
-// expects it from this program).
+// The mailto: address handed to the shell, every field percent-encoded (RFC 6068):
+// the mail program's command line takes it as one argument whatever blanks, "&", "#"
+// or "%" the temporary folder's name holds. Subject and path in UTF-8.
 std::string mailto_address(const std::string& subject, const std::string& jpeg_path);
 // The client name from the raw bytes of the registry value: text up to the first
 // NUL, or all of it when there is none.

@@ -29,6 +29,10 @@ struct Rect {
     int32_t right() const { return left + width; }
     int32_t bottom() const { return top + height; }
     Size size() const { return {width, height}; }
+    // Left and top edges inside, right and bottom outside.
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right() && p.y >= top && p.y < bottom();
+    }
     friend bool operator==(const Rect& a, const Rect& b) {
         return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
     }

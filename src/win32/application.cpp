@@ -1,5 +1,7 @@
 #include "win32/application.h"
 
+#include "win32/text.h"
+
 namespace vitrelo::win32 {
 
 namespace {
@@ -36,6 +38,15 @@ int Application::run() {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+void Application::failed(const char* what) noexcept {
+    try {
+        OutputDebugStringW((L"Vitrelo: " + wide(what) + L"\n").c_str());
+        if (ready_) controller_.recover();
+    } catch (...) {
+        // Nothing more can be done here; the next message tries again.
+    }
 }
 
 void Application::client_resized(Size client) {

@@ -36,6 +36,13 @@ Rect monitor_rect(HMONITOR monitor) {
 Win32Screen::Win32Screen(Picture& picture)
     : picture_(picture), screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 
+void Win32Screen::screens_changed() {
+    last_monitor_.reset();
+    // One made before the change covers the desktop as it was: a monitor plugged in
+    // left of the primary one would stay out of it.
+    screen_ = Dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+}
+
 std::optional<Point> Win32Screen::pointer() {
     POINT p;
     if (!GetCursorPos(&p)) return std::nullopt;
@@ -49,12 +56,9 @@ bool Win32Screen::key_pressed(Key key) {
 Rect Win32Screen::monitor_at(Point p) {
     // Asked on every pass, while the pointer stays on one monitor for many: the system is
     // asked again only once it leaves the monitor found last.
-    const auto on = [&p](const Rect& m) {
-        return p.x >= m.left && p.x < m.right() && p.y >= m.top && p.y < m.bottom();
-    };
-    if (last_monitor_ && on(*last_monitor_)) return *last_monitor_;
+    if (last_monitor_ && last_monitor_->contains(p)) return *last_monitor_;
     const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
-    last_monitor_ = on(m) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
+    last_monitor_ = m.contains(p) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
     return m;
 }
 

@@ -18,14 +18,14 @@ public:
     void capture(const Capture& capture, bool invert) override;
     void draw_pointer(double zoom, Point shift) override;
     // The monitors changed: nothing remembered of them holds.
-    void screens_changed() { last_monitor_.reset(); }
+    void screens_changed();
 
 private:
     Picture& picture_;
     std::optional<Rect> last_monitor_;  // the monitor monitor_at found last
-    // Made once for the program's life: GetDC(NULL) on every pass costs a round trip
-    // to the window server under Wine; this DC is the same surface, the whole desktop
-    // across every monitor, in the same coordinates as the pointer.
+    // Kept from one change of the monitors to the next: GetDC(NULL) on every pass costs
+    // a round trip to the window server under Wine; this DC is the same surface, the
+    // whole desktop across every monitor, in the same coordinates as the pointer.
     Dc screen_;
 };
 

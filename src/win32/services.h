@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/ports.h"
-#include "win32/windows_headers.h"
+#include "win32/raii.h"
 
 namespace vitrelo::win32 {
 
@@ -19,6 +19,11 @@ public:
 private:
     const HWND& owner_;
 };
+
+// `path` in the form the file functions take: from MAX_PATH characters on, Windows
+// takes only the extended-length form "\\?\" of the full path (the program has no
+// long-path manifest, and the system may not honour one anyway).
+std::wstring extended_path(const std::wstring& path);
 
 class Win32Storage final : public Storage {
 public:
@@ -52,7 +57,11 @@ public:
     void quit() override;  // destroys the main window; the message loop then ends
 
 private:
+    // Sounds and the timer's precision, loaded at their first use (see libraries.h).
+    HMODULE winmm();
+
     const HWND& window_;
+    Module winmm_;
     bool fine_timer_ = false;  // a timeBeginPeriod not yet matched by its timeEndPeriod
 };
 

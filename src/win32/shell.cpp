@@ -90,8 +90,9 @@ bool Win32Shell::add_tray_icon() {
 void Win32Shell::remove_tray_icon() {
     if (!tray_window_) return;
     NOTIFYICONDATAW data = icon_data(tray_window_);
-    Shell_NotifyIconW(NIM_DELETE, &data);
-    tray_window_ = nullptr;
+    // Forgotten only once the shell has removed it (a busy shell can refuse): an icon
+    // left behind is asked for again, at the latest when the program ends.
+    if (Shell_NotifyIconW(NIM_DELETE, &data)) tray_window_ = nullptr;
 }
 
 }  // namespace vitrelo::win32

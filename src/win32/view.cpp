@@ -61,8 +61,10 @@ void Win32View::remember_geometry() {
 
 bool Win32View::client_resized(Size client) {
     if (client == client_size_) return false;
+    // GDI may refuse a picture that large (a huge window in the 32-bit build): the old
+    // one stays, and with it the size everything is laid out and drawn by.
+    if (!picture_.resize(client)) return false;
     client_size_ = client;
-    picture_.resize(client);
     if (windows_.picture) MoveWindow(windows_.picture, 0, 0, client.width, client.height, TRUE);
     return true;
 }

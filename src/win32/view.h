@@ -38,7 +38,8 @@ public:
     HDC picture_dc() const { return picture_.dc(); }
     // The window moved or changed size (WM_WINDOWPOSCHANGED).
     void remember_geometry();
-    // The client area has `client` pixels: the picture follows. True for a real change.
+    // The client area has `client` pixels: the picture follows. True for a real change,
+    // false also when the picture cannot be made that large (the old one stays).
     bool client_resized(Size client);
     void limit_tracking(MINMAXINFO& info) const;
     // After the windows exist: their first state.

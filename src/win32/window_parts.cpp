@@ -53,12 +53,10 @@ Font message_font(int dpi, int system_dpi) {
 // Paints through BeginPaint/EndPaint; `paint` gets the DC and the client rectangle.
 template <typename F>
 void painting(HWND window, F paint) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    const Painting painting(window);
     RECT client;
     GetClientRect(window, &client);
-    if (dc) paint(dc, client, ps.rcPaint);
-    EndPaint(window, &ps);
+    if (painting.dc()) paint(painting.dc(), client, painting.area());
 }
 
 void draw_strip(HDC dc, const RECT& client, const ViewState& state,

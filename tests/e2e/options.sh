@@ -2,13 +2,15 @@
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
-# window_probe.exe standing in for the mail program; the zooms " .5 x" and "  6 x", "Griglia",
-# "Inverti colori".
+# window_probe.exe standing in for the mail program, with a temporary folder whose name holds a
+# blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori". Throughout, DLLs
+# planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp
+ODD_TEMP='Vitrelo & co 100%'
+TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp/$ODD_TEMP
 EML=$TEMP_WINE/VitreloImage.eml JPG=$TEMP_WINE/SnapShotVitrelo.jpg RECORD_LOG=$E2E_TMP/record.txt
-rm -f "$EML" "$JPG"
+rm -rf "$TEMP_WINE" && mkdir -p "$TEMP_WINE"
 
 start_xvfb
 # Both registry views: `wine reg` is 32-bit once wine32 is installed, the program may not be.
@@ -21,7 +23,18 @@ reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
 printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
-start_vitrelo
+# Each planted DLL leaves NAME.dll.loaded once loaded (rundll32 shows it on a copy). Told "n,b",
+# Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
+# version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
+# that the program does not import it).
+for dll in winmm gdiplus control; do cp "$VITRELO_TOOLS32/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
+wine 'C:\windows\syswow64\rundll32.exe' "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
+[ -f "$E2E_TMP/prog/control.dll.loaded" ] || fail "the planted DLL left no mark when loaded"
+rm "$E2E_TMP/prog/control.dll"*
+temp_folder() { for v in TEMP TMP; do reg_both_views add 'HKCU\Environment' /v $v /d "C:\\users\\$(id -un)\\Temp$1"; done; }
+temp_folder "\\$ODD_TEMP"   # for the programs started from now on
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
+temp_folder ""
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 step "Zoom=4 in the settings file"
 ZOOM=4
@@ -91,9 +104,16 @@ rm -f "$EML" "$RECORD_LOG"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
 image_command image_mail
 wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
-# Nothing percent-encoded: two blanks after the colon, one before the quoted path.
-grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)\\Temp\\SnapShotVitrelo.jpg\"\"" \
-    "$RECORD_LOG" >/dev/null || fail "mailto: address: $(cat "$RECORD_LOG")"
+# One argument (no blank, no quote) that decodes to two blanks, the subject, and a blank before the
+# quoted path.
+python3 - "$RECORD_LOG" "C:\\users\\$(id -un)\\Temp\\$ODD_TEMP\\SnapShotVitrelo.jpg" <<'EOF' ||
+import sys, urllib.parse as u
+address = open(sys.argv[1], encoding='utf-8').read().split()[-1]
+to, query = address.removeprefix('"mailto:').removesuffix('"').split('?')
+fields = [(k, u.unquote(v)) for k, v in (f.split('=') for f in query.split('&'))]
+sys.exit(u.unquote(to) != '  ' or fields != [('subject', 'Invio SnapShot Vitrelo'), ('body', f' "{sys.argv[2]}"')])
+EOF
+    fail "mailto: address: $(cat "$RECORD_LOG")"
 [ -f "$EML" ] && fail "a message file was written on the mailto: route"
 step "no mail program: the not-compatible message"
 rm -f "$RECORD_LOG"
@@ -123,4 +143,5 @@ step "\"Chiudi\""
 close_program
 printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
+loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"
 echo OK

@@ -76,10 +76,11 @@ rc=0
 kill -0 "$VITRELO_PID" 2>/dev/null || fail "the first instance has gone"
 n=$(xdotool search --onlyvisible --name '^Vitrelo$' | wc -l)
 [ "$n" = 1 ] || fail "$n visible Vitrelo windows, expected 1"
-step "\"Informazioni\", closed with its OK"
+step "\"Informazioni\" with the program's version, closed with its OK"
 menu_choose about
 _two_windows() { LAST_SEEN=$(xdotool search --onlyvisible --name '^Vitrelo$' | wc -l) && ((LAST_SEEN == 2)); }
 wait_for 10 "the information box did not open" _two_windows
+window_probe texts Vitrelo | grep -qx '  Versione 3.0.0' || fail "no version: $(window_probe texts Vitrelo)"
 xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
 wait_for 10 "OK did not close the information box" _no_other_window
 wait_for_live_picture "$ax" "$ay"

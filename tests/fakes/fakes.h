@@ -47,6 +47,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::map<std::string, std::vector<uint8_t>> files;
     std::string folder = "C:\\Vitrelo\\";
     Writes writes = Writes::Work;
+    std::string locked;  // a file that cannot be replaced
+    std::string mail_program;
     ClipboardResult clipboard = ClipboardResult::Copied;
     std::vector<Image> copied;
     std::vector<Sound> sounds;
@@ -134,6 +136,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     bool write_setting(Text, Text, Text k, Text v) override { return log(k + "=" + v), true; }
     bool write_file(Text path, const std::vector<uint8_t>& bytes) override {
         if (writes == Writes::Throw) throw std::bad_alloc();
+        if (path == locked) return false;
         if (writes == Writes::Work) files[path] = bytes;
         return writes != Writes::Fail;
     }
@@ -147,7 +150,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     ClipboardResult copy_to_clipboard(const Image& i) override {
         return copied.push_back(i), clipboard;
     }
-    std::string mail_client() override { return ""; }
+    std::string mail_client() override { return mail_program; }
     void open(Text target) override { log("open " + target); }
     void open_help(Text path) override { log("help " + path); }
     void play(Sound s) override { sounds.push_back(s); }

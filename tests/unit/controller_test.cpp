@@ -246,6 +246,13 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         {"10 ms from the menu", choosing(Command{Refresh, 0}),
          {"timer off", "popup", "fine timer on", "timer 10"}},
         {"the menu dismissed", choosing(std::nullopt), around("popup")},
+        {"a popup that fails, then the guard's recovery",
+         [this] {
+             f.while_waiting = [] { throw std::bad_alloc(); };
+             EXPECT_THROW(controller.right_button_down(), std::bad_alloc);
+             f.while_waiting = nullptr, controller.recover();
+         },
+         around("popup")},
         {"the keyboard's menu",  // the client area: 295 x 195 at (53, 63)
          [this] { f.set_window_rect({50, 60, 301, 201}), controller.keyboard_menu(); },
          around("popup")},
@@ -258,6 +265,7 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         {"to the tray from the menu", choosing(Command{MinimizeRestore}),
          {"timer off", "fine timer off", "popup", "icon added", "timer off", "hidden"}},
         {"10 ms in the tray", [this] { run(Refresh, 0); }, {}},
+        {"a recovery in the tray", [this] { controller.recover(); }, {}},
         {"back by the tray's menu", choosing(Command{MinimizeRestore}, true),
          {"tray popup", "shown", "icon removed", "fine timer on", "timer 10"}},
         {"to the tray by a double click", [this] { controller.double_clicked(); },
@@ -266,6 +274,7 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
          {"shown", "icon removed", "fine timer on", "timer 10"}},
         {"Chiudi from the menu", choosing(Command{Close}),
          {"timer off", "fine timer off", "popup", closing[0], closing[1], closing[2], "quit"}},
+        {"a recovery after Chiudi", [this] { controller.recover(); }, {}},
         // The fake does not end the program: Chiudi once more, from the tray.
         {"Chiudi from the tray's menu", [&] { run(MinimizeRestore), choosing(Command{Close}, true)(); },
          {"icon added", "timer off", "hidden", "tray popup", closing[0], closing[1], closing[2],
@@ -277,7 +286,7 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         step.act();
         EXPECT_EQ(f.events, step.events) << step.what;
     }
-    EXPECT_EQ(f.places[2], (Point{200, 160})) << "the keyboard's menu at the picture's centre";
+    EXPECT_EQ(f.places[3], (Point{200, 160})) << "the keyboard's menu at the picture's centre";
     EXPECT_EQ(shown().picture_pointer, PointerShape::Arrow) << "the arrow back after the drag";
 }
 
@@ -336,6 +345,16 @@ TEST_F(ImageCommands, CopyingOrMailingSaysWhyItStopsShort) {
     }
 }
 
+// The mail program may still hold the last message file open.
+TEST_F(ImageCommands, AMessageFileThatCannotBeReplacedIsTheMailsFailure) {
+    f.mail_program = "Windows Mail";
+    image(ImageCommand::Mail);
+    EXPECT_EQ(f.events, V{"open C:\\Temp\\VitreloImage.eml"});
+    f.locked = "C:\\Temp\\VitreloImage.eml";
+    image(ImageCommand::Mail);
+    EXPECT_EQ(f.events, box(text::kMailFailed));
+}
+
 TEST_F(ImageCommands, SaveAsksWhereAndWritesByTheExtension) {
     image(ImageCommand::Save, false);  // cancelled: nothing else happens
     f.folder = "C:\\";                 // a drive's root keeps its backslash
@@ -354,7 +373,8 @@ TEST_F(ImageCommands, SaveAsksWhereAndWritesByTheExtension) {
         {"C:\\d\\a.png", true, Work, false, text::kBadFormat, none},
         {"C:\\d\\a.jpg", true, Fail, true, text::kSaveFailed, none},
         {"C:\\d\\a.bmp", true, Throw, false, text::kSaveFailed, none},  // the next row still runs
-        {"C:\\d\\a.bmp", true, Vanish, false, text::kSaveFailed, none}};
+        {"C:\\d\\a.bmp", true, Vanish, false, text::kSaveFailed, none},
+        {"", true, Work, false, text::kSaveFailed, none}};  // the dialog failed
     for (const auto& [path, can_jpeg, writes, old_file, message, file] : cases) {
         f.answer = path;
         f.files.clear();
@@ -373,6 +393,7 @@ TEST_F(ImageCommands, ACommandThatWaitsIsNotStartedTwice) {
         run(CommandKind::Help);
         controller.right_button_down();
         controller.tray_menu();
+        controller.recover();  // the command starts the timer again itself
     };
     image(ImageCommand::Save);
     EXPECT_EQ(f.requests.size(), 1u);

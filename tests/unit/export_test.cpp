@@ -93,6 +93,20 @@ TEST(Mail, MessagesMatchTheGoldenFilesAndTheRouteFollowsTheClient) {
         EXPECT_EQ(mail_route(client), route) << client;
 }
 
+// Blanks, "&", "#" and "%" in the temporary folder's name must not split the address on the mail
+// program's command line: every byte but the unreserved ones is encoded, UTF-8 by its bytes.
+TEST(Mail, MailtoAddressesEncodeEveryByteButTheUnreservedOnes) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Invio SnapShot Vitrelo", "C:\\T\\S.jpg",
+         "mailto:%20%20?subject=Invio%20SnapShot%20Vitrelo&body=%20%22C%3A%5CT%5CS.jpg%22"},
+        {"a-b.c_d~e=f?g", "C:\\T & 1%#/x",
+         "mailto:%20%20?subject=a-b.c_d~e%3Df%3Fg&body=%20%22C%3A%5CT%20%26%201%25%23%2Fx%22"},
+        {"\xC3\xA8", "\xE2\x82\xAC\x7F",
+         "mailto:%20%20?subject=%C3%A8&body=%20%22%E2%82%AC%7F%22"}};
+    for (const auto& [subject, path, address] : cases)
+        EXPECT_EQ(mailto_address(subject, path), address) << path;
+}
+
 TEST(FileNames, ExtensionAndSaveFormat) {
     using enum SaveFormat;
     // The last three characters (UTF-8 ones, not bytes) when there is a dot anywhere in the path.

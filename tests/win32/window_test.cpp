@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "win32/application.h"
 
@@ -77,8 +78,11 @@ TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
     for (int i = 0; i < 20; ++i)
         pass(i);
     const int settled = live_gdi_objects();
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 100 == 0)  // the screen's DC is made anew
+            SendMessageW(app_->windows().main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
         pass(i);
+    }
     const int after = live_gdi_objects();
     for (CommandKind kind : overlays)
         toggle(kind);
@@ -115,6 +119,31 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     app_->controller().lock_clicked();  // unlocks
     app_->controller().lock_clicked();  // leaves capture mode
     EXPECT_FALSE(app_->controller().state().capture_mode);
+}
+
+// What escapes a call from the system is caught there, and the magnifier runs on: a command
+// that failed with the timer stopped (a popup, a drag) does not leave it stopped.
+TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
+    const HWND main = app_->windows().main;
+    KillTimer(main, win32::kTimerId);
+    MSG m;
+    while (PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(app_->guarded([] { throw std::runtime_error("a failing command"); }));
+    bool ticked = false;
+    for (int i = 0; i < 200 && !ticked; ++i, Sleep(10))
+        ticked = PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_NOREMOVE);
+    EXPECT_TRUE(ticked);
+}
+
+// GDI refuses a picture that large, as it refuses a huge window's in the 32-bit build: the old
+// picture stays, and the size the controller lays out and draws by is still its size.
+TEST_F(WindowTest, APictureTooLargeForGdiLeavesTheOldOneWithItsSize) {
+    const Size before = app_->view().client_size();
+    EXPECT_FALSE(app_->view().client_resized({70000, 70000}));
+    const PixelView picture = app_->view().picture();
+    EXPECT_EQ(std::tuple(app_->view().client_size(), picture.width, picture.height),
+              std::tuple(before, before.width, before.height));
 }
 
 int font_height(HFONT font) {
