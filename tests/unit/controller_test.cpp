@@ -9,19 +9,34 @@
 namespace vitrelo::fake {
 namespace {
 
-long at(const V& events, const std::string& e) {
-    return std::find(events.begin(), events.end(), e) - events.begin();
+// ---- the start-up show, ticked through by the fixture ---------------------------------
+
+V alphas(const V& events) {
+    V out;
+    std::ranges::copy_if(events, std::back_inserter(out),
+                         [](const std::string& e) { return e.starts_with("alpha "); });
+    return out;
 }
 
-TEST_F(ControllerTest, StartShowsTheLogoDisabledThenFadesInFromTransparent) {
-    const V& e = started;
-    EXPECT_EQ(e.front(), "topmost");
-    EXPECT_LT(at(e, "disabled"), at(e, "logo"));
-    EXPECT_EQ(at(e, "shown"), at(e, "alpha 0") + 2) << "shown once transparent, after a step";
-    EXPECT_LT(at(e, "alpha 255"), at(e, "no logo"));
-    // The queued clicks are taken while still disabled; the timer starts at the end.
-    EXPECT_EQ(V(e.end() - 4, e.end()), (V{"no logo", "pump", "timer 100", "enabled"}));
-    EXPECT_TRUE(all(kWhite) && f.captures.empty()) << "no pass during the show";
+TEST_F(ControllerTest, StartShowsTheDisabledLogoTransparentThenStartsTheFadeTimer) {
+    EXPECT_EQ(V(started.begin(), started.begin() + 6),
+              (V{"logo", "topmost", "disabled", "alpha 0", "shown", "timer 15"}));
+}
+
+TEST_F(ControllerTest, StartFadesInByThreesUpToOpaque) {
+    const V a = alphas(started);
+    ASSERT_EQ(a.size(), 86u);
+    EXPECT_EQ(V({a[0], a[1], a[84], a[85]}), (V{"alpha 0", "alpha 3", "alpha 252", "alpha 255"}));
+}
+
+TEST_F(ControllerTest, StartHoldsTheOpaqueLogoThenRunsAtTheRefreshPeriod) {
+    EXPECT_EQ(V(started.end() - 5, started.end()),
+              (V{"alpha 255", "timer 1000", "no logo", "timer 100", "enabled"}));
+}
+
+TEST_F(ControllerTest, NothingIsCapturedDuringTheStartUpShow) {
+    EXPECT_TRUE(f.captures.empty());
+    EXPECT_TRUE(all(kWhite));
 }
 
 TEST_F(ControllerTest, PresetsMarkTheMenuButNotForBarsAndClearOnlyALivePicture) {
@@ -111,8 +126,7 @@ TEST_F(ControllerTest, SpaceLocksCaptureModeOnlyOutsideAndThePadlockUnlocks) {
 
 TEST_F(ControllerTest, ColourReadoutFromTheScreenThenFromTheFrozenPicture) {
     run(CommandKind::PickColor);  // the readout at once
-    EXPECT_EQ(std::tie(shown().strip_shown, shown().tool_icon),
-              std::tuple(true, ToolIcon::PickColor));
+    EXPECT_EQ(std::tie(shown().strip_shown, shown().tool_icon), std::tuple(true, Tool::PickColor));
     EXPECT_EQ(shown().readout, color_readout(f.screen_color(kOutside)));
     settle_at(kInside);  // over the window the live picture is blank
     EXPECT_TRUE(all(kWhite));
@@ -144,13 +158,12 @@ TEST_F(ControllerTest, ColourReadoutFromTheScreenThenFromTheFrozenPicture) {
     controller.pointer_moved({5, 6}, false);
     EXPECT_EQ(shown().picture_pointer, PointerShape::Arrow);
     controller.close_icon_clicked();
-    EXPECT_FALSE(state().pick_color || shown().strip_shown);
+    EXPECT_FALSE(state().tool == Tool::PickColor || shown().strip_shown);
 }
 
 TEST_F(ControllerTest, MeasuringReadoutAndOutline) {
     run(CommandKind::Measure);
-    EXPECT_EQ(std::tie(shown().tool_icon, shown().swatch_shown),
-              std::tuple(ToolIcon::Measure, false));
+    EXPECT_EQ(std::tie(shown().tool_icon, shown().swatch_shown), std::tuple(Tool::Measure, false));
     run(CommandKind::Zoom, 4);  // 4x
     lock();
     f.mouse = kInside;
@@ -172,7 +185,7 @@ TEST_F(ControllerTest, MeasuringReadoutAndOutline) {
     controller.left_button_down({100, 60});  // on a live picture the window drags instead
     EXPECT_EQ(f.count("drag"), 1);
     controller.close_icon_clicked();
-    EXPECT_EQ(shown().tool_icon, ToolIcon::None);
+    EXPECT_EQ(shown().tool_icon, Tool::None);
 }
 
 // ---- the timer, the tray, the screens and the shell ---------------------------------
@@ -223,19 +236,15 @@ TEST_F(ControllerTest, ADpiChangeTakesTheSuggestedPlaceAndResizesTheParts) {
     EXPECT_EQ(f.window, (Rect{40, 30, 252, 160}));
 }
 
-// The timer stops while something waits and in the tray; the precision is asked for only while
-// a 10 ms timer runs: before it starts, after it stops.
-TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
+// The timer stops while something waits and in the tray.
+TEST_F(ControllerTest, TheTimerStopsWhileSomethingWaitsAndInTheTray) {
     const auto choosing = [this](std::optional<Command> c, bool from_tray = false) {
         return [this, c, from_tray] {
-            f.choice = c ? command_id(*c) : 0;  // none: the menu dismissed
+            f.choice = c ? std::optional(command_id(*c)) : std::nullopt;  // none: dismissed
             from_tray ? controller.tray_menu() : controller.right_button_down();
         };
     };
-    const auto around = [](const std::string& wait) {
-        return V{"timer off", "fine timer off", wait, "fine timer on", "timer 10"};
-    };
-    const V closing = {"Refresh=0", "Zoom=2", "InvertiColori=0"};
+    const auto around = [](const std::string& wait) { return V{"timer off", wait, "timer 10"}; };
     using enum CommandKind;
     // clang-format off
     const struct {
@@ -243,33 +252,30 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         std::function<void()> act;
         V events;
     } steps[] = {
-        {"10 ms from the menu", choosing(Command{Refresh, 0}),
-         {"timer off", "popup", "fine timer on", "timer 10"}},
+        {"10 ms from the menu", choosing(Command{Refresh, 0}), {"timer off", "popup", "timer 10"}},
         {"the menu dismissed", choosing(std::nullopt), around("popup")},
-        {"the keyboard's menu",  // the client area: 295 x 195 at (53, 63)
+        {"the keyboard's menu",  // the client area: 295 x 195
          [this] { f.set_window_rect({50, 60, 301, 201}), controller.keyboard_menu(); },
          around("popup")},
         {"a drag", [this] { controller.left_button_down({5, 5}); }, around("drag")},
         {"the about box", [this] { run(About); }, around("about")},
-        {"50 ms", [this] { run(Refresh, 1); }, {"timer 50", "fine timer off"}},
-        {"10 ms", [this] { run(Refresh, 0); }, {"fine timer on", "timer 10"}},
+        {"50 ms", [this] { run(Refresh, 1); }, {"timer 50"}},
+        {"10 ms", [this] { run(Refresh, 0); }, {"timer 10"}},
         {"no tray icon: the window stays",
          [this] { f.tray_works = false, controller.double_clicked(), f.tray_works = true; }, {}},
         {"to the tray from the menu", choosing(Command{MinimizeRestore}),
-         {"timer off", "fine timer off", "popup", "icon added", "timer off", "hidden"}},
+         {"timer off", "popup", "icon added", "hidden"}},
         {"10 ms in the tray", [this] { run(Refresh, 0); }, {}},
         {"back by the tray's menu", choosing(Command{MinimizeRestore}, true),
-         {"tray popup", "shown", "icon removed", "fine timer on", "timer 10"}},
+         {"tray popup", "shown", "timer 10", "icon removed"}},
         {"to the tray by a double click", [this] { controller.double_clicked(); },
-         {"icon added", "timer off", "fine timer off", "hidden"}},
+         {"icon added", "timer off", "hidden"}},
         {"back by the icon's double click", [this] { controller.tray_double_clicked(); },
-         {"shown", "icon removed", "fine timer on", "timer 10"}},
-        {"Chiudi from the menu", choosing(Command{Close}),
-         {"timer off", "fine timer off", "popup", closing[0], closing[1], closing[2], "quit"}},
+         {"shown", "timer 10", "icon removed"}},
+        {"Chiudi from the menu", choosing(Command{Close}), {"timer off", "popup", "saved", "quit"}},
         // The fake does not end the program: Chiudi once more, from the tray.
         {"Chiudi from the tray's menu", [&] { run(MinimizeRestore), choosing(Command{Close}, true)(); },
-         {"icon added", "timer off", "hidden", "tray popup", closing[0], closing[1], closing[2],
-          "icon removed", "quit"}},
+         {"icon added", "hidden", "tray popup", "saved", "icon removed", "quit"}},
     };
     // clang-format on
     for (const auto& step : steps) {
@@ -277,18 +283,8 @@ TEST_F(ControllerTest, TheTimerAndItsPrecisionThroughWaitsAndTheTray) {
         step.act();
         EXPECT_EQ(f.events, step.events) << step.what;
     }
-    EXPECT_EQ(f.places[2], (Point{200, 160})) << "the keyboard's menu at the picture's centre";
+    EXPECT_EQ(f.places[2], (Point{147, 97})) << "the keyboard's menu at the picture's centre";
     EXPECT_EQ(shown().picture_pointer, PointerShape::Arrow) << "the arrow back after the drag";
-}
-
-TEST_F(ControllerTest, TheControllersEndGivesThePrecisionBackOnce) {
-    {
-        Controller other{Ports{f, f, f, f, f, f}};
-        f.controller = &other;
-        other.start(), other.run({CommandKind::Refresh, 0}), f.events.clear();
-    }
-    f.controller = &controller;
-    EXPECT_EQ(f.events, V{"fine timer off"});
 }
 
 // ---- the "Immagine" commands: every way each one can end ----------------------------

@@ -117,7 +117,8 @@ TEST(Menu, ChecksAndEnabledStatesFollowTheStateAndIdsGiveTheCommandsBack) {
     MenuState s;
     s.settings = {5, 1, true};
     s.size_mark = Preset::QuarterScreen;
-    s.image_enabled = s.pick_color = s.grid = s.capture_mode = true;
+    s.image_enabled = s.grid = s.capture_mode = true;
+    s.tool = Tool::PickColor;
     s.capture_enabled = false;
     std::vector<MenuItem> m = build_menu(s);
     EXPECT_EQ(shown({m.begin(), m.begin() + 9}),
@@ -127,7 +128,8 @@ TEST(Menu, ChecksAndEnabledStatesFollowTheStateAndIdsGiveTheCommandsBack) {
               (V{"*  6 x", "*1/4 schermo", "*50 ms"}));
     s = MenuState{};
     s.settings.zoom_index = 4;  // 4x: no grid
-    s.grid = s.measuring = true;
+    s.grid = true;
+    s.tool = Tool::Measure;
     m = build_menu(s);
     EXPECT_EQ(shown({m.begin() + 3, m.begin() + 9}),
               (V{"[Immagine]", "[Individua colore]", "Cattura Immagine", "Inverti colori",

@@ -1,6 +1,6 @@
-// The service ports against real Win32 (run under Wine): settings values read back, files
-// replaced whole or not at all, the clipboard, the JPEG encoder's parameters and the mail
-// client's registry value. (The settings file's bytes and a JPEG's pixels: the scenarios.)
+// The service ports against real Win32 (run under Wine): files replaced whole or not at all,
+// the clipboard, the JPEG encoder's parameters and the mail client's registry value. (The
+// settings file's bytes and a JPEG's pixels: the scenarios.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +19,6 @@ using namespace vitrelo;
 using namespace vitrelo::win32;
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-using V = std::vector<std::string>;
 
 std::string contents(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -62,15 +61,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(Services, ReadSettingTrimsBlanksAndStopsAtTheBuffersEnd) {
-    put(dir / L"s.ini", "[Opzioni]\r\nZoom=\"  3.5 \"\r\nLunga=" + std::string(300, '7') + "\r\n");
-    const auto read = [&](const char* key) {
-        return storage.read_setting(at(L"s.ini"), "Opzioni", key);
-    };
-    EXPECT_EQ(V({read("Zoom"), read("Manca"), read("Lunga")}),
-              (V{"3.5", "", std::string(254, '7')}));
-}
 
 // A file is replaced whole or not at all, and nothing is left beside it either way.
 TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {

@@ -22,6 +22,15 @@ int live_gdi_objects() {
     return n;
 }
 
+// Every message already queued, handled.
+void handle_queued() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 void key(WORD vk, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD, {}};
     input.ki = {vk, 0, flags, 0, 0};
@@ -49,7 +58,7 @@ protected:
         MSG quit;
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
-    void SetUp() override { ASSERT_FALSE(app_->controller().state().starting); }
+    void SetUp() override { ASSERT_EQ(app_->controller().state().startup, Startup::Over); }
 
     // One timer tick with the pointer away from the window, then what it queued
     // (the strip's and the lock's repaints) handled.
@@ -58,7 +67,7 @@ protected:
         app_->controller().tick();
         InvalidateRect(app_->windows().strip, nullptr, FALSE);
         InvalidateRect(app_->windows().lock, nullptr, FALSE);
-        app_->view().pump();
+        handle_queued();
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
@@ -154,14 +163,14 @@ TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
 TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     const HWND main = app_->windows().main;
     toggle(CommandKind::MinimizeRestore);
-    ASSERT_FALSE(app_->controller().state().window_shown);
+    ASSERT_FALSE(app_->controller().state().view.shown);
     ASSERT_TRUE(tray_icon(main, NIM_MODIFY));
     tray_icon(main, NIM_DELETE);  // what a shell restart does to it
     ASSERT_FALSE(tray_icon(main, NIM_MODIFY));
     SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(tray_icon(main, NIM_MODIFY));
     toggle(CommandKind::MinimizeRestore);
-    EXPECT_TRUE(app_->controller().state().window_shown);
+    EXPECT_TRUE(app_->controller().state().view.shown);
 }
 
 }  // namespace
