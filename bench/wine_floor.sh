@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Where a frame's CPU goes under Wine: Vitrelo, then the least a Win32 magnifier does per
-# tick taken apart step by step (bench/win32/vitrelo_minimo.cpp), and xzoom, in one run,
+# tick taken apart step by step (bench/win32/minimal_magnifier.cpp), and xzoom, in one run,
 # interleaved, with the shared meter's busy background and its meter (../shared/bench/).
 #
 #   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]
@@ -8,10 +8,11 @@
 # Prints per subject: CPU ms/s of the program plus the wineserver, the wineserver's part,
 # frames/s, CPU ms per frame, and the median over rounds of its ratio to xzoom's. Needs the
 # builds (scripts/build) and what the shared meter needs. Everything it starts runs on a
-# private Xvfb (the first free display of :60..:69) and ends with it.
+# private Xvfb (the first free display from :60 up) and ends with it.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
+source "$root/scripts/common.sh"   # run_xvfb
 shared=${VITRELO_METER_DIR:-$root/../shared/bench}
 arch=32 period=10 rounds=5 window_s=2.5 prefix=""
 while [ $# -gt 0 ]; do
@@ -28,8 +29,8 @@ while [ $# -gt 0 ]; do
 done
 index=$(echo "10 50 100 250 500" | tr ' ' '\n' | grep -nx "$period" | cut -d: -f1)
 [ -n "$index" ] || { echo "--refresh takes 10, 50, 100, 250 or 500" >&2; exit 2; }
-vitrelo=$root/dist/win$arch/Vitrelo.exe minimo=$root/build/win$arch/vitrelo_minimo.exe
-for f in "$vitrelo" "$minimo" "$shared/meter.c" "$shared/busybg.c"; do
+vitrelo=$root/dist/win$arch/Vitrelo.exe minimal=$root/build/win$arch/minimal_magnifier.exe
+for f in "$vitrelo" "$minimal" "$shared/meter.c" "$shared/busybg.c"; do
     [ -f "$f" ] || { echo "missing $f (scripts/build builds the programs)" >&2; exit 1; }
 done
 
@@ -51,15 +52,8 @@ finish() {
 trap finish EXIT
 trap 'exit 130' INT TERM
 
-for n in $(seq 60 69); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && { export DISPLAY=:$n; break; }
-    kill "$xvfb"; wait "$xvfb" 2>/dev/null; xvfb=""
-done
-[ -n "$xvfb" ] || { echo "no free display in :60..:69" >&2; exit 1; }
+run_xvfb ":$(free_display 60)" 1024x768 /dev/null || exit 1
+xvfb=$XVFB_PID
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
 wineserver -w
 wineserver -f -p >/dev/null 2>&1 &
@@ -70,9 +64,9 @@ sleep 0.5
 # moving along a circle inside it every 10 ms; xzoom watches a fixed area at its centre.
 "$work/bin/busybg" 560 430 464 338 10 60 &
 background=$!
-subjects=("vitrelo=$vitrelo" "minimal+keys=$minimo@pointer,keys,capture,present"
-          "minimal=$minimo@pointer,capture,present" "pointer+blit=$minimo@pointer,present"
-          "blit=$minimo@present" "timer=$minimo@" xzoom)
+subjects=("vitrelo=$vitrelo" "minimal+keys=$minimal@pointer,keys,capture,present"
+          "minimal=$minimal@pointer,capture,present" "pointer+blit=$minimal@pointer,present"
+          "blit=$minimal@present" "timer=$minimal@" xzoom)
 window_of() {   # xdotool search arguments...
     local w
     for _ in $(seq 100); do
@@ -96,7 +90,7 @@ for round in $(seq "$rounds"); do
             rm -rf "$run" && mkdir -p "$run" && cp "${entry%@*}" "$run/"
             printf '[Opzioni]\r\nZoom=2\r\nRefresh=%d\r\nInvertiColori=0\r\n' $((index - 1)) >"$run/Vitrelo.ini"
             steps=()
-            [ "${entry%@*}" = "$entry" ] || steps=(env "VITRELO_MINIMO=${entry#*@}")
+            [ "${entry%@*}" = "$entry" ] || steps=(env "VITRELO_MINIMAL_STEPS=${entry#*@}")
             (cd "$run" && exec "${steps[@]}" wine "./$(basename "${entry%@*}")") >/dev/null 2>&1 &
             subject=$!
             win=$(window_of --all --onlyvisible --pid "$subject" --name '^Vitrelo$') pids=$subject,$server

@@ -71,14 +71,14 @@ TEST(Mail, MessagesMatchTheGoldenFiles) {
     const std::vector<uint8_t> hello = {'H', 'e', 'l', 'l', 'o'};
     const std::string with_picture =
         mail_message_text(text::kMailSubject, "C:\\Temp\\SnapShotVitrelo.jpg", hello);
-    EXPECT_EQ(with_picture, golden("export_posta_immagine.eml"));
+    EXPECT_EQ(with_picture, golden("export_mail_image.eml"));
     // The attachment part alone, for 54 bytes: a full line and one of 4.
     std::vector<uint8_t> bytes(54);
     std::iota(bytes.begin(), bytes.end(), 0);
     const std::string headers =
         with_picture.substr(0, with_picture.find("\r\n------=_NextPart_\r\nContent-Type: appl"));
     EXPECT_EQ(mail_message_text(text::kMailSubject, "D:\\a b\\x.bin", bytes),
-              headers + golden("export_allegato_54.txt") + "\r\n");
+              headers + golden("export_attachment_54.txt") + "\r\n");
 }
 
 TEST(Mail, TheRouteFollowsTheClient) {
