@@ -157,8 +157,9 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
         }
         changes.push_back({at, 0, missing});
     }
-    std::sort(changes.begin(), changes.end(),
-              [](const Change& a, const Change& b) { return a.at < b.at; });
+    // Stable: an empty value that ends the file stays before the lines added after it.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const Change& a, const Change& b) { return a.at < b.at; });
     std::string out;
     size_t copied = 0;
     for (const Change& c : changes) {
