@@ -11,16 +11,11 @@
 #include <set>
 
 #include "app/controller.h"
+#include "unit/support.h"
 
 namespace vitrelo::fake {
 
-using V = std::vector<std::string>;
 using Text = const std::string&;
-
-// The fake JPEG encoder's bytes: enough to tell the picture and the quality apart.
-inline std::vector<uint8_t> fake_jpeg(const Image& image, int quality) {
-    return {'J', uint8_t(quality), uint8_t(image.width), uint8_t(image.pixels.at(0))};
-}
 
 enum class Writes { Work, Fail, Vanish, Throw };  // Vanish: reports success, leaves no file
 
@@ -36,6 +31,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::set<Key> held, tapped;  // tapped: pressed since the last query only
     bool pixel_readable = true, tray_works = true, jpeg = true;
     std::vector<Capture> captures;
+    bool inverted = false;  // the last capture's
     std::vector<Point> pointer_shifts;
     Rect window{100, 100, 300, 255};
     Image image;
@@ -87,8 +83,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
     }
-    void capture(const Capture& c, bool) override {
-        captures.push_back(c);
+    void capture(const Capture& c, bool invert) override {
+        captures.push_back(c), inverted = invert;
         std::fill(image.pixels.begin(), image.pixels.end(),
                   pixel_from_color(screen_color({c.source.left, c.source.top})));
     }
@@ -149,7 +145,9 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     }
     bool jpeg_available() override { return jpeg; }
     bool write_jpeg(const Image& image, Text path, int quality) override {
-        return jpeg && write_file(path, fake_jpeg(image, quality));
+        // Enough to tell the picture and the quality apart.
+        const uint8_t w = uint8_t(image.width), first = uint8_t(image.pixels.at(0));
+        return jpeg && write_file(path, {'J', uint8_t(quality), w, first});
     }
     ClipboardResult copy_to_clipboard(const Image& i) override {
         return copied.push_back(i), clipboard;

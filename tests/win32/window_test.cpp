@@ -6,21 +6,12 @@
 #include <memory>
 
 #include "win32/application.h"
+#include "win32/gdi_objects.h"
 
 namespace {
 
 using namespace vitrelo;
 using win32::Application;
-
-// Live GDI objects of this process. GetGuiResources is a stub under Wine (always 0),
-// so every handle index is probed with GetObjectType instead: Wine accepts a handle
-// whose high word is zero by its index alone. Test-only: it relies on Wine's layout.
-int live_gdi_objects() {
-    int n = 0;
-    for (uintptr_t i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++n;
-    return n;
-}
 
 // Every message already queued, handled.
 void handle_queued() {
