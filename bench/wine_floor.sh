@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Where a frame's CPU goes under Wine: Vitrelo, then the least a Win32 magnifier does per
 # tick taken apart step by step (bench/win32/minimal_magnifier.cpp), and xzoom, in one run,
-# interleaved, with the shared meter's busy background and its meter (../shared/bench/).
+# interleaved, with the frame meter's busy background and its meter (the sources meter.c and
+# busybg.c in the folder VITRELO_METER_DIR).
 #
 #   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]
 #
 # Prints per subject: CPU ms/s of the program plus the wineserver, the wineserver's part,
 # frames/s, CPU ms per frame, and the median over rounds of its ratio to xzoom's. Needs the
-# builds (scripts/build) and what the shared meter needs. Everything it starts runs on a
+# builds (scripts/build) and what the frame meter needs. Everything it starts runs on a
 # private Xvfb (the first free display from :60 up) and ends with it.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
 source "$root/scripts/common.sh"   # run_xvfb
-shared=${VITRELO_METER_DIR:-$root/../shared/bench}
+shared=${VITRELO_METER_DIR:?the folder of the frame meter}
 arch=32 period=10 rounds=5 window_s=2.5 prefix=""
 while [ $# -gt 0 ]; do
     case $1 in

@@ -27,7 +27,7 @@ ensure_packages() {
 }
 
 # build_preset PRESET [TARGET...]: configure once with a preset of CMakePresets.json (native,
-# win32, win64: build/PRESET), then build incrementally.
+# win32, win64, fuzz: build/PRESET), then build incrementally.
 build_preset() {
     local targets=()
     (($# > 1)) && targets=(--target "${@:2}")
@@ -38,11 +38,12 @@ build_preset() {
 }
 
 # The product (win32), the 64-bit build with the Win32-side tests and the scenarios' helpers
-# (win64), and the native unit tests, plain and sanitized.
+# (win64), the native unit tests, plain and sanitized, and the fuzz target.
 build_all() {
     build_preset win32
     build_preset win64
     build_preset native
+    build_preset fuzz
 }
 
 # free_display FIRST: the first X display number from FIRST up that no server holds.

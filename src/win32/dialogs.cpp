@@ -10,9 +10,9 @@ namespace {
 
 constexpr size_t kFileCapacity = 255;
 
-// OFN_FILEMUSTEXIST, which the old flags carried, is left out: Windows documents it
-// for Open dialogs only ("It cannot be used with a Save As dialog box"), and where a
-// Save As dialog honours it, it refuses every new name.
+// OFN_FILEMUSTEXIST is left out: Windows documents it for Open dialogs only ("It cannot be
+// used with a Save As dialog box"), and where a Save As dialog honours it, it refuses every
+// new name.
 constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
 
 const wchar_t* or_null(const std::wstring& s) {

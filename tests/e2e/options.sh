@@ -26,7 +26,7 @@ if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 step "Zoom=4 in the settings file"
 ZOOM=4
 wait_for_live_picture "$ax" "$ay"
-# Freezes the picture (frozen.png) with Ctrl; item $1 of "Immagine": 1 Salva, 2 Invia per posta.
+# Freezes the picture (frozen.png) with Ctrl, then chooses $1 (image_save, image_mail).
 image_command() {
     wait_for_live_picture "$ax" "$ay"
     cp "$E2E_TMP/live_client.png" "$E2E_TMP/frozen.png"
@@ -35,11 +35,11 @@ image_command() {
     wait_for 10 "no push-pin while Ctrl is held" _different_picture "$E2E_TMP/frozen.png"
     open_menu
     xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
-    choose $(down_keys 4) Right $(down_keys "$1") Return
+    local keys && keys=$(menu_keys "$1") && choose $keys Return
 }
 # "Salva" as picture.bmp, typed once the dialog suggests its name (then it takes keys).
 save_as_picture_bmp() {
-    image_command 1
+    image_command image_save
     wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 picture.bmp
     xdotool key Return
@@ -77,7 +77,7 @@ wait_for 10 "the Save As dialog did not close" _no_other_window
 cmp "$E2E_TMP/before.bmp" "$bmp" || fail "picture.bmp changed although the answer was No"
 step "Windows Mail: the message file"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
-image_command 2
+image_command image_mail
 wait_for 15 "the mail program was not handed VitreloImage.eml" grep -qs VitreloImage.eml "$RECORD_LOG"
 [ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fail "mail picture: $(identify "$JPG")"
 # Lossy, yet near the frozen picture: above 20 dB (here 26; swapped channels, a flip, a shift: 9-18).
@@ -89,7 +89,7 @@ golden=$E2E_DIR/../golden/export_mail_image.eml
 step "Microsoft Outlook: the mailto: address"
 rm -f "$EML" "$RECORD_LOG"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
-image_command 2
+image_command image_mail
 wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
 # Nothing percent-encoded: two blanks after the colon, one before the quoted path.
 grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)\\Temp\\SnapShotVitrelo.jpg\"\"" \
@@ -98,25 +98,25 @@ grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)
 step "no mail program: the not-compatible message"
 rm -f "$RECORD_LOG"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
-image_command 2
+image_command image_mail
 expect_message "Il programma di posta elettronica non è compatibile con Vitrelo"
 [ -s "$RECORD_LOG" ] && fail "something was handed to the shell: $(cat "$RECORD_LOG")"
 step "\" .5 x\""
-menu Down Right Return
+menu_choose zoom_0.5x
 ZOOM=0.5
 wait_for_live_picture 0 0
 step "\"  6 x\", then \"Griglia\" on and off"
-menu Down Right $(down_keys 5) Return
+menu_choose zoom_6x
 ZOOM=6
 wait_for_live_picture "$ax" "$ay"
-menu $(down_keys 8) Return
+menu_choose grid
 GRID=6
 wait_for_live_picture "$ax" "$ay"
-menu $(down_keys 8) Return
+menu_choose grid
 GRID=
 wait_for_live_picture "$ax" "$ay"
 step "\"Inverti colori\""
-menu $(down_keys 7) Return
+menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
 step "\"Chiudi\""
