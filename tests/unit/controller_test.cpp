@@ -11,8 +11,6 @@ using Sounds = std::vector<Sound>;
 using K = CommandKind;
 constexpr Rect kLeft{-800, 0, 800, 600};  // left of the primary; below y = 600 is no monitor
 
-// ---- the start-up show (the fixture ticks it through) and the settings ------------------
-
 TEST_F(ControllerTest, TheStartUpShowFadesInOnTheTimerThenTheRefreshStarts) {
     EXPECT_EQ(V(started.begin(), started.begin() + 7),
               (V{"logo", "topmost", "disabled", "alpha 0", "shown", "timer 15", "alpha 3"}));
@@ -51,8 +49,6 @@ TEST_F(ControllerTest, ChiudiSavesTheSettingsAsTheyAre) {
     EXPECT_EQ(std::tuple(f.saved[0].zoom_index, f.saved[0].refresh_index, f.saved[0].invert),
               std::tuple(5, 3, true));
 }
-
-// ---- the window's size ------------------------------------------------------------------
 
 TEST_F(ControllerTest, PresetsSizeTheWindowOnItsMonitorAndMarkAllButTheBars) {
     f.monitors.push_back(kLeft);
@@ -99,8 +95,6 @@ TEST_F(ControllerTest, AResizeLaysOutKeepsOnScreenMarksTheSizeAndCapturesAtOnce)
     }
 }
 
-// ---- Ctrl, capture mode and the lock ----------------------------------------------------
-
 TEST_F(ControllerTest, CtrlFreezesThePictureOnlyWhileHeld) {
     // Ctrl held, tapped between ticks (gone before the tick) -> frozen, captures so far.
     const std::tuple<std::set<Key>, std::set<Key>, Freeze, size_t> steps[] = {
@@ -124,6 +118,8 @@ TEST_F(ControllerTest, TheCtrlPauseGreysCaptureButOffersTheImage) {
     EXPECT_EQ(std::tuple(m[3].text, m[3].enabled, m[5].text, m[5].enabled),
               std::tuple(text::kMenuImage, true, text::kMenuCapture, false));
     EXPECT_EQ(std::tuple(shown().lock, shown().lock_enabled), std::tuple(LockIcon::Pin, false));
+    controller.lock_clicked();
+    EXPECT_FALSE(state().capture_mode);
 }
 
 TEST_F(ControllerTest, SpaceLocksOnlyInCaptureModeWithThePointerOutside) {
@@ -174,8 +170,6 @@ TEST_F(ControllerTest, TheOpenPadlockLeavesCaptureModeWithASound) {
               std::tuple(false, LockIcon::Hidden, Sounds{Sound::Leave}));
 }
 
-// ---- the colour and measuring readouts --------------------------------------------------
-
 TEST_F(ControllerTest, TheColourOfTheScreenShowsAtOnceAndOnlyAwayFromTheWindow) {
     run(K::PickColor);
     EXPECT_EQ(std::tie(shown().strip_shown, shown().tool_icon, shown().readout),
@@ -183,6 +177,8 @@ TEST_F(ControllerTest, TheColourOfTheScreenShowsAtOnceAndOnlyAwayFromTheWindow) 
     settle_at(kInside);  // over the window the live picture is blank
     EXPECT_TRUE(all(kWhite));
     EXPECT_EQ(std::tie(shown().swatch_shown, shown().readout), std::tuple(false, ""));
+    settle_at(kOutside);
+    EXPECT_TRUE(shown().swatch_shown);
 }
 
 TEST_F(ControllerTest, AnUnreadablePixelReadsWhiteAndKeepsTheSwatch) {
@@ -195,19 +191,20 @@ TEST_F(ControllerTest, AnUnreadablePixelReadsWhiteAndKeepsTheSwatch) {
 
 TEST_F(ControllerTest, OnAFrozenPictureTheEyedropperReadsThePicture) {
     run(K::PickColor);
+    settle_at(kInside);  // blank: no swatch
     f.held.insert(Key::Ctrl);
     tick();
     // Point -> its pixel (0x00RRGGBB) -> the readout; off the picture: white, swatch kept.
     const std::tuple<Point, uint32_t, const char*, Color> cases[] = {
         {{0, 0}, 0x00112233, " RGB(17,34,51)", 0x00332211},
         {{249, 185}, 0x00445566, " RGB(68,85,102)", 0x00665544},
-        {{250, 0}, 0, " RGB(255,255,255)", 0x00665544},
-        {{0, -1}, 0, " RGB(255,255,255)", 0x00665544}};
+        {{250, 0}, 0, " RGB(255,255,255)", 0x00665544}};
     for (const auto& [p, pixel, readout, swatch] : cases) {
-        if (p.x < 250 && p.y >= 0) f.at(p.x, p.y) = pixel;
+        if (p.x < 250) f.at(p.x, p.y) = pixel;
         controller.pointer_moved(p, false);
-        EXPECT_EQ(std::tie(shown().picture_pointer, shown().readout, shown().swatch),
-                  std::tuple(PointerShape::Eyedropper, readout, swatch))
+        EXPECT_EQ(std::tie(shown().picture_pointer, shown().swatch_shown, shown().readout,
+                           shown().swatch),
+                  std::tuple(PointerShape::Eyedropper, true, readout, swatch))
             << p.x << "," << p.y;
     }
 }
@@ -254,8 +251,6 @@ TEST_F(ControllerTest, OnALivePictureAPressDragsTheWindowAndGivesTheArrowBack) {
               std::tuple(1, PointerShape::Arrow));
 }
 
-// ---- the timer, the tray, the screens and the shell -------------------------------------
-
 // The icon put back on the shell's restart: the Win32-side test.
 TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
     controller.shell_restarted();  // shown: nothing to bring back
@@ -267,7 +262,7 @@ TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
     EXPECT_EQ(f.events, (V{"shown", "timer 100"}));
 }
 
-TEST_F(ControllerTest, AScreenChangeMovesTheWindowOntoTheNearestMonitor) {
+TEST_F(ControllerTest, AScreenChangeRedrawsTheWindowOnTheNearestMonitor) {
     // Left monitor there, window -> where it goes.
     const std::tuple<bool, Rect, Rect> cases[] = {
         {true, {-500, 650, 256, 192}, {-500, 408, 256, 192}},  // below the left monitor
@@ -275,15 +270,10 @@ TEST_F(ControllerTest, AScreenChangeMovesTheWindowOntoTheNearestMonitor) {
     for (const auto& [left, window, placed] : cases) {
         f.monitors.resize(left ? 2 : 1, kLeft);
         f.window = window;
+        const int presents = f.presents;
         controller.display_changed();
-        EXPECT_EQ(f.window, placed) << left;
+        EXPECT_EQ(std::tuple(f.window, f.presents), std::tuple(placed, presents + 1)) << left;
     }
-}
-
-TEST_F(ControllerTest, AScreenChangeRedrawsAtOnce) {
-    const int presents = f.presents;
-    controller.display_changed();
-    EXPECT_EQ(f.presents, presents + 1);
 }
 
 TEST_F(ControllerTest, AtHalfZoomADragLimitsTheWindowToHalfItsNewMonitor) {
@@ -347,8 +337,6 @@ TEST_F(ControllerTest, TheTimerStopsWhileSomethingWaitsAndInTheTray) {
     }
     EXPECT_EQ(f.places[2], (Point{125, 93})) << "the keyboard's menu at the picture's centre";
 }
-
-// ---- help and the "Immagine" commands: every way each one can end ----------------------
 
 // What a message box leaves in the event log.
 V box(const std::string& text) {
@@ -465,6 +453,9 @@ TEST_F(ImageCommands, ACommandThatWaitsIsNotStartedTwice) {
     image(ImageCommand::Save);
     EXPECT_EQ(f.requests.size(), 1u);
     EXPECT_TRUE(f.events.empty() && f.menus.empty());
+    f.while_waiting = [this] { controller.right_button_down(), f.log("closed"); };
+    run(K::About);  // the timer stays off while the box is up
+    EXPECT_EQ(f.events, (V{"timer off", "about", "closed", "timer 100"}));
     choose(K::Image, static_cast<int>(ImageCommand::Save));
     EXPECT_EQ(f.requests.size(), 2u) << "the popup's choice runs once it has closed";
 }

@@ -89,7 +89,7 @@ TEST(FileNames, FolderAsTheSaveDialogTakesIt) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\Vitrelo\\Vitrelo.exe", "C:\\Vitrelo"},
         {"C:\\Vitrelo.exe", "C:\\"},
-        {"\\\\pc\\d\\V.exe", "\\\\pc\\d"},
+        {"\\\\p\\V.exe", "\\\\p"},
         {"Vitrelo.exe", ""}};
     for (const auto& [path, folder] : cases)
         EXPECT_EQ(folder_of(path), folder) << path;

@@ -186,16 +186,6 @@ TEST(Readout, TheAboutBoxsMailLink) {
               "mailto:a@b.it?Subject=Vitrelo -   Versione 1.0.25");
 }
 
-TEST(Picture, AColourFillsAsPixelsAndCopiesKeepThem) {
-    std::vector<uint32_t> px(6, 0);
-    fill({px.data(), 3, 2}, 0x00563412);  // a colour is 0x00BBGGRR, a pixel 0x00RRGGBB
-    const Image copy = copy_of({px.data(), 3, 2});
-    EXPECT_EQ(std::tie(copy.width, copy.height, copy.pixels),
-              std::tuple(3, 2, std::vector<uint32_t>(6, 0x00123456)));
-}
-
-// ---- the settings file ----------------------------------------------------------------
-
 TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
     const std::string tail = "Refresh=2\r\nInvertiColori=0\r\n";
     // Old text -> the text with zoom 5 (refresh 2, no inversion).
@@ -209,6 +199,8 @@ TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
         {"[Opzioni]\r\n Zoom =  \"4\"  \r\n", "[Opzioni]\r\n Zoom =  5  \r\n" + tail},
         {"[Opzioni]\nZoom=4\n\n[B]\n", "[Opzioni]\nZoom=5\n" + tail + "\n[B]\n"},
         {"[Opzioni]\r\nZoom=", "[Opzioni]\r\nZoom=5\r\n" + tail},
+        {"[Opzioni]\r\nZoom=\r\n", "[Opzioni]\r\nZoom=5\r\n" + tail},
+        {"", "[Opzioni]\r\nRefresh=2\r\nZoom=5\r\nInvertiColori=0\r\n"},
         {"[Opzioni]\r\nZoom=1\r\nZoom=3\r\n[opzioni]\r\nRefresh=4\r\n",
          "[Opzioni]\r\nZoom=5\r\nZoom=3\r\n" + tail + "[opzioni]\r\nRefresh=4\r\n"}};
     for (const auto& [old_text, text] : cases)

@@ -25,10 +25,6 @@ std::string contents(const fs::path& p) {
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
 }
 
-void put(const fs::path& p, const std::string& s) {
-    std::ofstream(p, std::ios::binary) << s;
-}
-
 // Every pixel differs, and red differs from blue, so a swap or a shift shows.
 Image pattern(int w, int h) {
     Image image{w, h, {}};
@@ -64,7 +60,7 @@ protected:
 
 // A file is replaced whole or not at all, and nothing is left beside it either way.
 TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
-    put(dir / L"a.bmp", "contenuto di prima, più lungo");
+    std::ofstream(dir / L"a.bmp", std::ios::binary) << "contenuto di prima, più lungo";
     ASSERT_TRUE(storage.write_file(at(L"a.bmp"), Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_EQ(storage.read_file(at(L"a.bmp")), (Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_FALSE(storage.file_exists(utf8(dir.wstring()))) << "a folder is not a file";

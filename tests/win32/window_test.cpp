@@ -13,15 +13,6 @@ namespace {
 using namespace vitrelo;
 using win32::Application;
 
-// Every message already queued, handled.
-void handle_queued() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 void key(WORD vk, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD, {}};
     input.ki = {vk, 0, flags, 0, 0};
@@ -58,7 +49,8 @@ protected:
         app_->controller().tick();
         InvalidateRect(app_->windows().strip, nullptr, FALSE);
         InvalidateRect(app_->windows().lock, nullptr, FALSE);
-        handle_queued();
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
