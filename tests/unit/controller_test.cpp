@@ -118,8 +118,6 @@ TEST_F(ControllerTest, TheCtrlPauseGreysCaptureButOffersTheImage) {
     EXPECT_EQ(std::tuple(m[3].text, m[3].enabled, m[5].text, m[5].enabled),
               std::tuple(text::kMenuImage, true, text::kMenuCapture, false));
     EXPECT_EQ(std::tuple(shown().lock, shown().lock_enabled), std::tuple(LockIcon::Pin, false));
-    controller.lock_clicked();
-    EXPECT_FALSE(state().capture_mode);
 }
 
 TEST_F(ControllerTest, SpaceLocksOnlyInCaptureModeWithThePointerOutside) {
@@ -166,6 +164,7 @@ TEST_F(ControllerTest, UnlockingBlanksThePictureAtOnceAndForOnePass) {
 TEST_F(ControllerTest, TheOpenPadlockLeavesCaptureModeWithASound) {
     run(K::Capture);
     controller.lock_clicked();
+    controller.lock_clicked();  // hidden now: nothing
     EXPECT_EQ(std::tuple(state().capture_mode, shown().lock, f.sounds),
               std::tuple(false, LockIcon::Hidden, Sounds{Sound::Leave}));
 }
