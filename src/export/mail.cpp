@@ -12,23 +12,14 @@ const std::string kCrLf = "\r\n";
 const std::string kQuote = "\"";
 const std::string kDelimiter = "------=_NextPart_";
 
-std::string headers(const MailMessage& m, bool with_attachment) {
-    std::string s = "From: <" + m.from + ">" + kCrLf;
-    if (!m.to.empty()) s += "To: " + kQuote + m.to + kQuote + kCrLf;
-    if (!m.cc.empty()) s += "CC: " + kQuote + m.cc + kQuote + kCrLf;
-    if (!m.bcc.empty()) s += "BCC: " + kQuote + m.bcc + kQuote + kCrLf;
-    s += "Subject: " + m.subject + kCrLf;
-    if (with_attachment) {
-        s += "MIME-Version: 1.0" + kCrLf;
-        s += "Content-Type: multipart/mixed;" + kCrLf;
-        s += "    boundary=" + kQuote + "----=_NextPart_" + kQuote + kCrLf;
-    }
-    // A number prints with a blank or a minus sign before it and one blank after.
-    const int64_t p = m.priority;
-    s += "X-Priority:";
-    s += p < 0 ? "-" : " ";
-    s += std::to_string(p < 0 ? -p : p);
-    s += " " + kCrLf;
+// No sender, no recipients, no text: the user fills them in in the mail program.
+std::string headers(const std::string& subject) {
+    std::string s = "From: <>" + kCrLf;
+    s += "Subject: " + subject + kCrLf;
+    s += "MIME-Version: 1.0" + kCrLf;
+    s += "Content-Type: multipart/mixed;" + kCrLf;
+    s += "    boundary=" + kQuote + "----=_NextPart_" + kQuote + kCrLf;
+    s += "X-Priority:-1 " + kCrLf;
     s += "X-Unsent: 1" + kCrLf;
     s += kCrLf;
     s += kDelimiter + kCrLf;
@@ -36,9 +27,15 @@ std::string headers(const MailMessage& m, bool with_attachment) {
     s += "    charset=" + kQuote + "iso-8859-1" + kQuote + kCrLf;
     s += "Content-Transfer-Encoding: quoted-printable" + kCrLf;
     s += kCrLf;
-    s += m.body + kCrLf;
+    s += kCrLf;
     s += kCrLf;
     return s;
+}
+
+// The last component of a Windows path.
+std::string file_name_of(const std::string& path) {
+    const size_t i = path.rfind('\\');
+    return i == std::string::npos ? path : path.substr(i + 1);
 }
 
 void append_attachment(const std::string& name, const std::vector<uint8_t>& bytes,
@@ -76,22 +73,13 @@ std::string percent_encoded(const std::string& text) {
 
 }  // namespace
 
-std::string mail_message_text(const MailMessage& m, const std::string& attachment_name,
+std::string mail_message_text(const std::string& subject, const std::string& attachment_path,
                               const std::vector<uint8_t>& attachment) {
-    const bool with_attachment = !attachment_name.empty();
-    std::string out = headers(m, with_attachment);
-    if (with_attachment) {
-        out.reserve(out.size() + 512 + base64_lines_length(attachment.size()));
-        // A full path names the attachment by its last component.
-        append_attachment(file_name_of(attachment_name), attachment, out);
-        out += kCrLf;
-    }
+    std::string out = headers(subject);
+    out.reserve(out.size() + 512 + base64_lines_length(attachment.size()));
+    append_attachment(file_name_of(attachment_path), attachment, out);
+    out += kCrLf;
     return out;
-}
-
-std::string file_name_of(const std::string& path) {
-    const size_t i = path.rfind('\\');
-    return i == std::string::npos ? path : path.substr(i + 1);
 }
 
 MailRoute mail_route(const std::string& client) {

@@ -21,8 +21,8 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Creates the windows and runs the controller's start-up (logo, fade-in), which
-    // returns with the timer running; false when the program cannot start.
+    // Creates the windows and runs the controller's start-up show (logo, fade-in)
+    // until the magnifier runs; false when the program cannot start.
     bool start();
     // The message loop, until the main window is gone; the exit code.
     int run();

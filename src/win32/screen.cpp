@@ -49,22 +49,29 @@ std::optional<Point> Win32Screen::pointer() {
     return Point{p.x, p.y};
 }
 
-bool Win32Screen::key_pressed(Key key) {
-    return GetAsyncKeyState(virtual_key(key)) != 0;
+bool Win32Screen::key_held(Key key) {
+    return (GetAsyncKeyState(virtual_key(key)) & 0x8000) != 0;
 }
 
-Rect Win32Screen::monitor_at(Point p) {
-    // Asked on every pass, while the pointer stays on one monitor for many: the system is
-    // asked again only once it leaves the monitor found last.
-    if (last_monitor_ && last_monitor_->contains(p)) return *last_monitor_;
-    const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
-    last_monitor_ = m.contains(p) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
-    return m;
+bool Win32Screen::key_pressed(Key key) {
+    // The system keeps the press for us: the low bit says "pressed since the last
+    // call", the high bit "down now". Under Wine the low bit is never set for the
+    // generic Ctrl, Shift and Alt keys, which are therefore only ever asked whether
+    // they are held.
+    return GetAsyncKeyState(virtual_key(key)) != 0;
 }
 
 Rect Win32Screen::monitor_of(const Rect& r) {
     const RECT area{r.left, r.top, r.right(), r.bottom()};
-    return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
+    if (r.width != 1 || r.height != 1)
+        return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
+    // A point is asked on every pass, while the pointer stays on one monitor for many:
+    // the system is asked again only once it leaves the monitor found last.
+    const Point p{r.left, r.top};
+    if (last_monitor_ && last_monitor_->contains(p)) return *last_monitor_;
+    const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
+    last_monitor_ = m.contains(p) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
+    return m;
 }
 
 std::optional<Color> Win32Screen::pixel(Point p) {

@@ -11,8 +11,8 @@ class Win32Screen final : public Screen {
 public:
     explicit Win32Screen(Picture& picture);
     std::optional<Point> pointer() override;
+    bool key_held(Key key) override;
     bool key_pressed(Key key) override;
-    Rect monitor_at(Point p) override;
     Rect monitor_of(const Rect& r) override;
     std::optional<Color> pixel(Point p) override;
     void capture(const Capture& capture, bool invert) override;
@@ -22,7 +22,7 @@ public:
 
 private:
     Picture& picture_;
-    std::optional<Rect> last_monitor_;  // the monitor monitor_at found last
+    std::optional<Rect> last_monitor_;  // the monitor found last for a point
     // Kept from one change of the monitors to the next: GetDC(NULL) on every pass costs
     // a round trip to the window server under Wine; this DC is the same surface, the
     // whole desktop across every monitor, in the same coordinates as the pointer.

@@ -4,6 +4,9 @@
 #include <cwchar>
 #include <functional>
 
+#include "export/file_names.h"
+#include "magnifier/settings_file.h"
+#include "magnifier/texts.h"
 #include "win32/jpeg.h"
 #include "win32/raii.h"
 #include "win32/services.h"
@@ -12,14 +15,6 @@
 namespace vitrelo::win32 {
 
 namespace {
-
-constexpr DWORD kSettingCapacity = 255;
-
-std::string without_blanks(const std::string& s) {
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 // The folder part with its backslash; ".\\" for a bare name.
 std::wstring folder_of(const std::wstring& path) {
@@ -94,6 +89,20 @@ bool replace_file(const std::string& target,
     return done;
 }
 
+// The program's own path, whatever its length.
+std::string program_path() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return utf8(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 }  // namespace
 
 std::wstring extended_path(const std::wstring& p) {
@@ -108,22 +117,17 @@ std::wstring extended_path(const std::wstring& p) {
     return L"\\\\?\\" + full;
 }
 
-std::string Win32Storage::program_folder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::string() : utf8(path.substr(0, slash + 1));
+std::string beside_program(const std::string& name) {
+    const std::string path = program_path();
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1) + name;
 }
 
-std::string Win32Storage::temp_folder() {
+std::string Win32Storage::program_folder() {
+    return vitrelo::folder_of(program_path());
+}
+
+std::string Win32Storage::temp_file(const std::string& name) {
     std::wstring path(MAX_PATH, L'\0');
     DWORD n = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
     // A longer path is not cut: the system reports the size it needs instead.
@@ -131,10 +135,11 @@ std::string Win32Storage::temp_folder() {
         path.resize(n);
         n = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
     }
-    if (n == 0 || n > path.size()) return {};
+    // Without a temporary folder the name stands alone, in the current folder.
+    if (n == 0 || n > path.size()) return name;
     path.resize(n);
     if (path.back() != L'\\') path += L'\\';
-    return utf8(path);
+    return utf8(path) + name;
 }
 
 bool Win32Storage::file_exists(const std::string& path) {
@@ -142,20 +147,22 @@ bool Win32Storage::file_exists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Win32Storage::read_setting(const std::string& file, const std::string& section,
-                                       const std::string& key) {
-    wchar_t value[kSettingCapacity] = {};
-    const DWORD n = GetPrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), nullptr,
-                                             value, kSettingCapacity, wide(file).c_str());
-    return without_blanks(utf8(std::wstring(value, n)));
+Settings Win32Storage::load_settings() {
+    const std::optional<std::vector<uint8_t>> bytes =
+        read_file(beside_program(text::kSettingsFile));
+    return settings_from_text(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
 }
 
-// A new file comes out in the ANSI code page without a byte-order mark: the system
-// writes Unicode only into a file that already is Unicode.
-bool Win32Storage::write_setting(const std::string& file, const std::string& section,
-                                 const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), wide(value).c_str(),
-                                      wide(file).c_str()) != FALSE;
+// The whole file at once, replaced beside and renamed, so that a crash cannot leave
+// it half written; every line a user added is kept.
+bool Win32Storage::save_settings(const Settings& settings) {
+    const std::string path = beside_program(text::kSettingsFile);
+    const std::optional<std::vector<uint8_t>> old = read_file(path);
+    // A file that exists but cannot be read is not replaced by one that lost its lines.
+    if (!old && file_exists(path)) return false;
+    const std::string text =
+        updated_settings_text(old ? std::string(old->begin(), old->end()) : "", settings);
+    return write_file(path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 bool Win32Storage::write_file(const std::string& path, const std::vector<uint8_t>& bytes) {

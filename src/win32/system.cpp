@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/mail.h"
+#include "magnifier/texts.h"
 #include "win32/libraries.h"
 #include "win32/raii.h"
 #include "win32/resources.h"
@@ -135,6 +136,15 @@ void Win32System::open(const std::string& target) {
     ShellExecuteW(nullptr, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool Win32System::open_help() {
+    const std::string path = beside_program(text::kHelpFile);
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    open_help(path);
+    return true;
+}
+
 void Win32System::open_help(const std::string& path) {
     using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     // Never freed: the help window lives in this library after the call returns.
@@ -152,34 +162,6 @@ void Win32System::play(Sound sound) {
     const auto play_sound = library_function<decltype(&sndPlaySoundW)>(winmm(), "sndPlaySoundW");
     if (wave && play_sound)
         play_sound(static_cast<LPCWSTR>(wave), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
-}
-
-void Win32System::sleep(int ms) {
-    Sleep(static_cast<DWORD>(std::max(ms, 0)));
-}
-
-bool Win32System::can_fade() {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExW(&version) && version.dwMajorVersion >= 5;
-}
-
-Win32System::~Win32System() {
-    fine_timer(false);
-}
-
-void Win32System::fine_timer(bool on) {
-    // Every timeEndPeriod must match a timeBeginPeriod that succeeded. Since Windows 10
-    // 2004 the precision is this process's alone; before, it was the whole system's.
-    if (on == fine_timer_) return;
-    const auto begin = library_function<decltype(&timeBeginPeriod)>(winmm(), "timeBeginPeriod");
-    const auto end = library_function<decltype(&timeEndPeriod)>(winmm(), "timeEndPeriod");
-    if (on) {
-        fine_timer_ = begin && end && begin(1) == TIMERR_NOERROR;
-    } else {
-        end(1);  // there since its timeBeginPeriod
-        fine_timer_ = false;
-    }
 }
 
 HMODULE Win32System::winmm() {

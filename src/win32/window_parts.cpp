@@ -15,13 +15,13 @@ void draw_icon(HDC dc, HICON icon, int x, int y, int side) {
     if (icon) DrawIconEx(dc, x, y, icon, side, side, 0, nullptr, DI_NORMAL);
 }
 
-int tool_icon_id(ToolIcon icon) {
+int tool_icon_id(Tool icon) {
     switch (icon) {
-        case ToolIcon::PickColor:
+        case Tool::PickColor:
             return resource::kPickColorIcon;
-        case ToolIcon::Measure:
+        case Tool::Measure:
             return resource::kMeasureIcon;
-        case ToolIcon::None:
+        case Tool::None:
             break;
     }
     return 0;

@@ -1,6 +1,6 @@
-// The service ports against real Win32 (run under Wine): settings values read back, files
-// replaced whole or not at all, the clipboard, the JPEG encoder's parameters and the mail
-// client's registry value. (The settings file's bytes and a JPEG's pixels: the scenarios.)
+// The service ports against real Win32 (run under Wine): files replaced whole or not at all,
+// the clipboard, the JPEG encoder's parameters and the mail client's registry value. (The
+// settings file's bytes and a JPEG's pixels: the scenarios.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,15 +20,10 @@ using namespace vitrelo;
 using namespace vitrelo::win32;
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-using V = std::vector<std::string>;
 
 std::string contents(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-}
-
-void put(const fs::path& p, const std::string& s) {
-    std::ofstream(p, std::ios::binary) << s;
 }
 
 // Every pixel differs, and red differs from blue, so a swap or a shift shows.
@@ -64,18 +59,9 @@ protected:
 
 }  // namespace
 
-TEST_F(Services, ReadSettingTrimsBlanksAndStopsAtTheBuffersEnd) {
-    put(dir / L"s.ini", "[Opzioni]\r\nZoom=\"  3.5 \"\r\nLong=" + std::string(300, '7') + "\r\n");
-    const auto read = [&](const char* key) {
-        return storage.read_setting(at(L"s.ini"), "Opzioni", key);
-    };
-    EXPECT_EQ(V({read("Zoom"), read("Missing"), read("Long")}),
-              (V{"3.5", "", std::string(254, '7')}));
-}
-
 // A file is replaced whole or not at all, and nothing is left beside it either way.
 TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
-    put(dir / L"a.bmp", "contenuto di prima, più lungo");
+    std::ofstream(dir / L"a.bmp", std::ios::binary) << "contenuto di prima, più lungo";
     ASSERT_TRUE(storage.write_file(at(L"a.bmp"), Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_EQ(storage.read_file(at(L"a.bmp")), (Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_FALSE(storage.file_exists(utf8(dir.wstring()))) << "a folder is not a file";

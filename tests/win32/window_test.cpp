@@ -7,21 +7,12 @@
 #include <stdexcept>
 
 #include "win32/application.h"
+#include "win32/gdi_objects.h"
 
 namespace {
 
 using namespace vitrelo;
 using win32::Application;
-
-// Live GDI objects of this process. GetGuiResources is a stub under Wine (always 0),
-// so every handle index is probed with GetObjectType instead: Wine accepts a handle
-// whose high word is zero by its index alone. Test-only: it relies on Wine's layout.
-int live_gdi_objects() {
-    int n = 0;
-    for (uintptr_t i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++n;
-    return n;
-}
 
 void key(WORD vk, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD, {}};
@@ -50,7 +41,7 @@ protected:
         MSG quit;
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
-    void SetUp() override { ASSERT_FALSE(app_->controller().state().starting); }
+    void SetUp() override { ASSERT_EQ(app_->controller().state().startup, Startup::Over); }
 
     // One timer tick with the pointer away from the window, then what it queued
     // (the strip's and the lock's repaints) handled.
@@ -59,7 +50,8 @@ protected:
         app_->controller().tick();
         InvalidateRect(app_->windows().strip, nullptr, FALSE);
         InvalidateRect(app_->windows().lock, nullptr, FALSE);
-        app_->view().pump();
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
@@ -183,14 +175,14 @@ TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
 TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     const HWND main = app_->windows().main;
     toggle(CommandKind::MinimizeRestore);
-    ASSERT_FALSE(app_->controller().state().window_shown);
+    ASSERT_FALSE(app_->controller().state().view.shown);
     ASSERT_TRUE(tray_icon(main, NIM_MODIFY));
     tray_icon(main, NIM_DELETE);  // what a shell restart does to it
     ASSERT_FALSE(tray_icon(main, NIM_MODIFY));
     SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(tray_icon(main, NIM_MODIFY));
     toggle(CommandKind::MinimizeRestore);
-    EXPECT_TRUE(app_->controller().state().window_shown);
+    EXPECT_TRUE(app_->controller().state().view.shown);
 }
 
 }  // namespace
