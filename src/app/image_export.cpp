@@ -49,7 +49,7 @@ std::optional<std::string> ImageExport::save(const Image& snapshot) {
     request.name = text::kSnapshotName;
     request.default_extension = "bmp";
     const std::optional<std::string> path = dialogs_.save_as(request);
-    if (!path) return std::nullopt;  // cancelled
+    if (!path) return std::nullopt;               // cancelled
     if (path->empty()) return text::kSaveFailed;  // the dialog failed: a name too long for it
     bool written = false;
     switch (save_format(*path)) {

@@ -45,6 +45,8 @@ constexpr Color kWhite = 0x00FFFFFF;
 
 // Halves round to even, everywhere a fractional pixel becomes a whole one.
 // std::lrint follows the rounding mode, which this program never changes.
-inline int32_t round_even(double v) { return static_cast<int32_t>(std::lrint(v)); }
+inline int32_t round_even(double v) {
+    return static_cast<int32_t>(std::lrint(v));
+}
 
 }  // namespace vitrelo

@@ -238,7 +238,8 @@ void Win32View::set_fine_timer(bool on) {
     // 2004 the precision is this process's alone; before, it was the whole system's.
     if (on == fine_timer_) return;
     if (!winmm_) winmm_ = load_system_library(L"winmm.dll");
-    const auto begin = library_function<decltype(&timeBeginPeriod)>(winmm_.get(), "timeBeginPeriod");
+    const auto begin =
+        library_function<decltype(&timeBeginPeriod)>(winmm_.get(), "timeBeginPeriod");
     const auto end = library_function<decltype(&timeEndPeriod)>(winmm_.get(), "timeEndPeriod");
     if (on) {
         fine_timer_ = begin && end && begin(1) == TIMERR_NOERROR;
