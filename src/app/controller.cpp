@@ -208,7 +208,11 @@ void Controller::set_timer(std::optional<int> period_ms) {
 }
 
 void Controller::recover() {
-    if (state_.view.shown && !state_.busy) timer(true);
+    if (!state_.view.shown || state_.busy) return;
+    // The failure may have come between the timer's record and the timer itself:
+    // started again whatever the record says.
+    state_.timer.reset();
+    timer(true);
 }
 
 void Controller::message(const std::string& text) {
