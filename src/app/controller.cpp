@@ -81,6 +81,7 @@ void Controller::render(Pass pass) {
             capture.destination.height < picture.height)
             fill(picture, kWhite);
         ports_.screen.capture(capture, invert);
+        state_.picture_zoom = zoom;
         if (state_.tool == Tool::PickColor) {
             state_.view.swatch_shown = true;
             const std::optional<Color> color = ports_.screen.pixel(state_.pointer);
@@ -118,8 +119,9 @@ void Controller::render_measure_readout(std::optional<Point> at) {
     if (!over_window(ports_.view.window_rect(), *at)) {
         state_.view.readout = distance_readout(std::abs(dx), std::abs(dy));
     } else if (frozen(state_.freeze)) {
-        // Over the frozen picture the distance is measured on it, back in screen pixels.
-        const double zoom = state_.settings.zoom();
+        // Over the frozen picture the distance is measured on it, back in screen pixels
+        // at the zoom it was taken at.
+        const double zoom = state_.picture_zoom > 0 ? state_.picture_zoom : state_.settings.zoom();
         state_.view.readout =
             distance_readout(distance_on_zoom(dx, zoom), distance_on_zoom(dy, zoom));
     } else {

@@ -35,11 +35,12 @@ struct State {
     // where the picture was locked. The next tick counts it as over the window: a
     // space press is dropped and the pass blanks instead of capturing itself.
     bool blank_next_pass = false;
-    bool busy = false;     // a command that waits on the system is running
-    Point pointer;         // where the last live pass captured
-    Point reference;       // measuring: the 0 key or the press on a frozen picture
-    Point measure_start;   // measuring on a frozen picture: press point in the picture
-    Color color = kWhite;  // the last colour read
+    bool busy = false;        // a command that waits on the system is running
+    Point pointer;            // where the last live pass captured
+    double picture_zoom = 0;  // the zoom the last live pass captured at (0: none yet)
+    Point reference;          // measuring: the 0 key or the press on a frozen picture
+    Point measure_start;      // measuring on a frozen picture: press point in the picture
+    Color color = kWhite;     // the last colour read
     std::optional<Preset> size_mark;
     ViewState view;
 };
