@@ -190,6 +190,14 @@ void Controller::image_command(ImageCommand command) {
     });
 }
 
+void Controller::close_requested() {
+    if (!state_.busy) close();
+}
+
+void Controller::session_ending() {
+    if (!state_.closing) ports_.storage.save_settings(state_.settings);
+}
+
 void Controller::close() {
     state_.closing = true;
     set_timer(std::nullopt);

@@ -77,6 +77,13 @@ public:
     void tray_double_clicked();
     void tray_menu();
 
+    // The window is asked to close another way than by "Chiudi" (Alt+F4): the same
+    // ending, options saved; ignored while a command waits on the system.
+    void close_requested();
+    // The Windows session ends (log-off, shut-down): the process is ended once this
+    // returns, so only the options are saved.
+    void session_ending();
+
     // The shell restarted (its notification area is new and empty).
     void shell_restarted();
     // The screen's size or arrangement changed.

@@ -24,6 +24,8 @@ public:
     // Creates the windows and runs the controller's start-up show (logo, fade-in)
     // until the magnifier runs; false when the program cannot start.
     bool start();
+    // The windows exist and the controller may hear of them.
+    bool ready() const { return ready_; }
     // The message loop, until the main window is gone; the exit code.
     int run();
 

@@ -95,8 +95,14 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             return 1;
         case WM_CLOSE:
-            // Only "Chiudi" saves the options; any other way just ends.
-            DestroyWindow(h);
+            // Alt+F4 ends the program as "Chiudi" does, options saved.
+            if (!app.ready()) DestroyWindow(h);
+            app.guarded([&] { controller.close_requested(); });
+            return 0;
+        case WM_ENDSESSION:
+            // Windows ends the process once this returns: no time for anything but
+            // the options (WM_QUERYENDSESSION is answered yes by DefWindowProc).
+            if (wp) app.guarded([&] { controller.session_ending(); });
             return 0;
         case WM_DESTROY:
             KillTimer(h, kTimerId);

@@ -139,8 +139,9 @@ step "\"Inverti colori\""
 menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
-step "\"Chiudi\""
-close_program
+step "Alt+F4 ends the program as \"Chiudi\" does, the options saved"
+focus_window && xdotool key alt+F4
+wait_for 10 "the program did not end after Alt+F4" _ended
 printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
 loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"

@@ -43,11 +43,31 @@ TEST(ControllerStart, RunsWithTheStoredSettings) {
     }
 }
 
-TEST_F(ControllerTest, ChiudiSavesTheSettingsAsTheyAre) {
-    run(K::Zoom, 5), run(K::Refresh, 3), run(K::Invert), run(K::Close);
-    ASSERT_EQ(f.saved.size(), 1u);
-    EXPECT_EQ(std::tuple(f.saved[0].zoom_index, f.saved[0].refresh_index, f.saved[0].invert),
-              std::tuple(5, 3, true));
+// "Chiudi", Alt+F4 and the end of the Windows session all keep the options chosen.
+TEST(ControllerEnd, EveryWayOfEndingSavesTheSettingsAsTheyAre) {
+    const std::tuple<const char*, std::function<void(Controller&)>, int> ways[] = {
+        {"Chiudi", [](Controller& c) { c.run({K::Close}); }, 1},
+        {"Alt+F4", [](Controller& c) { c.close_requested(); }, 1},
+        {"the session's end", [](Controller& c) { c.session_ending(); }, 0}};
+    for (const auto& [way, end, quits] : ways) {
+        Fake f;
+        Controller c{Ports{f, f, f, f, f, f}};
+        f.controller = &c;
+        c.start();
+        c.run({K::Zoom, 5}), c.run({K::Refresh, 3}), c.run({K::Invert});
+        end(c);
+        ASSERT_EQ(f.saved.size(), 1u) << way;
+        EXPECT_EQ(std::tuple(f.saved[0].zoom_index, f.saved[0].refresh_index, f.saved[0].invert,
+                             f.count("quit")),
+                  std::tuple(5, 3, true, quits))
+            << way;
+    }
+}
+
+TEST_F(ControllerTest, AltF4WhileACommandWaitsOnTheSystemIsIgnored) {
+    f.while_waiting = [this] { f.while_waiting = nullptr, controller.close_requested(); };
+    run(K::About);
+    EXPECT_EQ(std::tuple(f.saved.size(), f.count("quit")), std::tuple(0u, 0));
 }
 
 TEST_F(ControllerTest, PresetsSizeTheWindowOnItsMonitorAndMarkAllButTheBars) {

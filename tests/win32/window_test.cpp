@@ -185,4 +185,23 @@ TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     EXPECT_TRUE(app_->controller().state().view.shown);
 }
 
+// The end of the Windows session saves the options beside the program, as "Chiudi"
+// would; an end that was called off saves nothing.
+TEST_F(WindowTest, TheSessionsEndSavesTheOptions) {
+    wchar_t exe[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    ASSERT_TRUE(n > 0 && n < MAX_PATH);
+    std::wstring ini(exe, n);
+    ini = ini.substr(0, ini.find_last_of(L'\\') + 1) + L"Vitrelo.ini";
+    DeleteFileW(ini.c_str());
+    const HWND main = app_->windows().main;
+    EXPECT_TRUE(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(GetFileAttributesW(ini.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "saved, though called off";
+    SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(GetFileAttributesW(ini.c_str()), INVALID_FILE_ATTRIBUTES) << "not saved";
+    DeleteFileW(ini.c_str());
+}
+
 }  // namespace
