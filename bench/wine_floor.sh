@@ -4,7 +4,7 @@
 # interleaved, with the frame meter's busy background and its meter (the sources meter.c and
 # busybg.c in the folder VITRELO_METER_DIR).
 #
-#   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]
+#   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR] [--before EXE]
 #
 # Prints per subject: CPU ms/s of the program plus the wineserver, the wineserver's part,
 # frames/s, CPU ms per frame, and the median over rounds of its ratio to xzoom's. Needs the
@@ -15,7 +15,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
 source "$root/scripts/common.sh"   # run_xvfb
 shared=${VITRELO_METER_DIR:?the folder of the frame meter}
-arch=32 period=10 rounds=5 window_s=2.5 prefix=""
+arch=32 period=10 rounds=5 window_s=2.5 prefix="" before=""
 while [ $# -gt 0 ]; do
     case $1 in
         --arch) arch=$2 ;;
@@ -23,7 +23,8 @@ while [ $# -gt 0 ]; do
         --rounds) rounds=$2 ;;
         --time) window_s=$2 ;;
         --prefix) prefix=$2 ;;
-        *) echo "usage: $0 [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]" >&2
+        --before) before=$2 ;;
+        *) echo "usage: $0 [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR] [--before EXE]" >&2
            exit 2 ;;
     esac
     shift 2
@@ -68,6 +69,8 @@ background=$!
 subjects=("vitrelo=$vitrelo" "minimal+keys=$minimal@pointer,keys,capture,present"
           "minimal=$minimal@pointer,capture,present" "pointer+blit=$minimal@pointer,present"
           "blit=$minimal@present" "timer=$minimal@" xzoom)
+# Another build of the program (--before), measured in the same rounds as this one.
+[ -z "$before" ] || subjects=("before=$before" "${subjects[@]}")
 window_of() {   # xdotool search arguments...
     local w
     for _ in $(seq 100); do
