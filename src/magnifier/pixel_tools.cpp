@@ -1,0 +1,65 @@
+#include "magnifier/pixel_tools.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "magnifier/readout.h"
+#include "magnifier/settings.h"
+
+namespace vitrelo {
+
+namespace {
+constexpr int kNotch = 120;  // WHEEL_DELTA
+}  // namespace
+
+Point step_pointer(Point from, Direction direction, bool ten, double picture_zoom,
+                   bool over_frozen_picture, const Rect& desktop) {
+    const int32_t pixel = over_frozen_picture ? std::max(1, round_even(picture_zoom)) : 1;
+    const int32_t step = pixel * (ten ? 10 : 1);
+    Point to = from;
+    switch (direction) {
+        case Direction::Left:
+            to.x -= step;
+            break;
+        case Direction::Right:
+            to.x += step;
+            break;
+        case Direction::Up:
+            to.y -= step;
+            break;
+        case Direction::Down:
+            to.y += step;
+            break;
+    }
+    if (desktop.width > 0 && desktop.height > 0) {
+        to.x = std::clamp(to.x, desktop.left, desktop.right() - 1);
+        to.y = std::clamp(to.y, desktop.top, desktop.bottom() - 1);
+    }
+    return to;
+}
+
+int WheelNotches::add(int delta) {
+    if ((delta > 0 && rest_ < 0) || (delta < 0 && rest_ > 0)) rest_ = 0;
+    rest_ += delta;
+    const int notches = rest_ / kNotch;
+    rest_ -= notches * kNotch;
+    return notches;
+}
+
+int stepped_zoom_index(int index, int notches) {
+    const int last = static_cast<int>(kZoomFactors.size()) - 1;
+    return std::clamp(index + notches, 0, last);
+}
+
+std::string color_hex_text(Color c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", static_cast<unsigned>(c & 0xFF),
+                  static_cast<unsigned>((c >> 8) & 0xFF), static_cast<unsigned>((c >> 16) & 0xFF));
+    return text;
+}
+
+std::string color_rgb_text(Color c) {
+    return color_readout(c).substr(1);
+}
+
+}  // namespace vitrelo

@@ -1,0 +1,40 @@
+// Pixel work from the keyboard and the wheel: stepping the pointer, stepping the zoom,
+// and the colour as text for other programs.
+#pragma once
+
+#include <string>
+
+#include "magnifier/geometry.h"
+
+namespace vitrelo {
+
+enum class Direction { Left, Right, Up, Down };
+
+// Where one press of an arrow key takes the pointer. A step is one pixel of what the
+// pointer is over: one screen pixel live, one pixel of the frozen picture's source (the
+// zoom in screen pixels, rounded, never less than one) over a frozen picture. `ten` (Shift)
+// takes ten steps. The pointer stays on the virtual screen `desktop`.
+Point step_pointer(Point from, Direction direction, bool ten, double picture_zoom,
+                   bool over_frozen_picture, const Rect& desktop);
+
+// Turns wheel deltas into whole notches (120 a notch). High-resolution wheels report
+// fractions of a notch: they add up, and what is left over waits for the next turn.
+// A turn the other way starts afresh.
+class WheelNotches {
+public:
+    // The whole notches this delta completes: positive away from the user.
+    int add(int delta);
+
+private:
+    int rest_ = 0;
+};
+
+// The zoom item `notches` steps from `index` in the zoom table, held at its ends.
+int stepped_zoom_index(int index, int notches);
+
+// "#RRGGBB", upper-case hexadecimal, as design and web tools paste it.
+std::string color_hex_text(Color c);
+// "RGB(r,g,b)" in decimal: the readout's form without its leading blank.
+std::string color_rgb_text(Color c);
+
+}  // namespace vitrelo
