@@ -14,9 +14,9 @@
 
 namespace {
 
-using Orologio = std::chrono::steady_clock;
+using Clock = std::chrono::steady_clock;
 
-double secondi(Orologio::time_point a, Orologio::time_point b) {
+double seconds_between(Clock::time_point a, Clock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
 }
 
@@ -27,41 +27,41 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s FILE [RUNS]\n", argv[0]);
         return 2;
     }
-    const std::string percorso = argv[1];
-    const int prove = argc > 2 ? std::atoi(argv[2]) : 5;
+    const std::string path = argv[1];
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
 
-    double migliore = 1e9;
-    size_t byte = 0, caratteri = 0;
-    for (int i = 0; i < prove; ++i) {
-        const auto t0 = Orologio::now();
-        std::ifstream in(percorso, std::ios::binary | std::ios::ate);
-        std::vector<uint8_t> dati(size_t(in.tellg()));
+    double best = 1e9;
+    size_t bytes = 0, characters = 0;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = Clock::now();
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        std::vector<uint8_t> data(size_t(in.tellg()));
         in.seekg(0);
-        in.read(reinterpret_cast<char*>(dati.data()), std::streamsize(dati.size()));
+        in.read(reinterpret_cast<char*>(data.data()), std::streamsize(data.size()));
         std::string out;
-        out.reserve(vitrelo::base64_lines_length(dati.size()));
-        vitrelo::append_base64_lines(dati.data(), dati.size(), out);
-        const auto t1 = Orologio::now();
-        migliore = std::min(migliore, secondi(t0, t1));
-        byte = dati.size();
-        caratteri = out.size();
+        out.reserve(vitrelo::base64_lines_length(data.size()));
+        vitrelo::append_base64_lines(data.data(), data.size(), out);
+        const auto t1 = Clock::now();
+        best = std::min(best, seconds_between(t0, t1));
+        bytes = data.size();
+        characters = out.size();
     }
 
     double coreutils = 1e9;
-    const std::string comando = "base64 -w 68 '" + percorso + "' > /dev/null";
-    for (int i = 0; i < prove; ++i) {
-        const auto t0 = Orologio::now();
-        if (std::system(comando.c_str()) != 0) {
+    const std::string command = "base64 -w 68 '" + path + "' > /dev/null";
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = Clock::now();
+        if (std::system(command.c_str()) != 0) {
             std::fprintf(stderr, "base64 failed\n");
             return 1;
         }
-        coreutils = std::min(coreutils, secondi(t0, Orologio::now()));
+        coreutils = std::min(coreutils, seconds_between(t0, Clock::now()));
     }
 
-    const double mb = double(byte) / (1024.0 * 1024.0);
-    std::printf("attachment base64: %.1f MB in %.4f s = %.0f MB/s (%zu characters)\n", mb, migliore,
-                mb / migliore, caratteri);
+    const double mb = double(bytes) / (1024.0 * 1024.0);
+    std::printf("attachment base64: %.1f MB in %.4f s = %.0f MB/s (%zu characters)\n", mb, best,
+                mb / best, characters);
     std::printf("coreutils base64 -w 68: %.4f s = %.0f MB/s\n", coreutils, mb / coreutils);
-    std::printf("ratio (encoder / coreutils throughput): %.2f\n", coreutils / migliore);
+    std::printf("ratio (encoder / coreutils throughput): %.2f\n", coreutils / best);
     return 0;
 }

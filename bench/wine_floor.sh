@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Where a frame's CPU goes under Wine: Vitrelo, then the least a Win32 magnifier does per
-# tick taken apart step by step (bench/win32/vitrelo_minimo.cpp), and xzoom, in one run,
+# tick taken apart step by step (bench/win32/minimal_magnifier.cpp), and xzoom, in one run,
 # interleaved, with the shared meter's busy background and its meter (../shared/bench/).
 #
 #   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]
@@ -28,8 +28,8 @@ while [ $# -gt 0 ]; do
 done
 index=$(echo "10 50 100 250 500" | tr ' ' '\n' | grep -nx "$period" | cut -d: -f1)
 [ -n "$index" ] || { echo "--refresh takes 10, 50, 100, 250 or 500" >&2; exit 2; }
-vitrelo=$root/dist/win$arch/Vitrelo.exe minimo=$root/build/win$arch/vitrelo_minimo.exe
-for f in "$vitrelo" "$minimo" "$shared/meter.c" "$shared/busybg.c"; do
+vitrelo=$root/dist/win$arch/Vitrelo.exe minimal=$root/build/win$arch/minimal_magnifier.exe
+for f in "$vitrelo" "$minimal" "$shared/meter.c" "$shared/busybg.c"; do
     [ -f "$f" ] || { echo "missing $f (scripts/build builds the programs)" >&2; exit 1; }
 done
 
@@ -70,9 +70,9 @@ sleep 0.5
 # moving along a circle inside it every 10 ms; xzoom watches a fixed area at its centre.
 "$work/bin/busybg" 560 430 464 338 10 60 &
 background=$!
-subjects=("vitrelo=$vitrelo" "minimal+keys=$minimo@pointer,keys,capture,present"
-          "minimal=$minimo@pointer,capture,present" "pointer+blit=$minimo@pointer,present"
-          "blit=$minimo@present" "timer=$minimo@" xzoom)
+subjects=("vitrelo=$vitrelo" "minimal+keys=$minimal@pointer,keys,capture,present"
+          "minimal=$minimal@pointer,capture,present" "pointer+blit=$minimal@pointer,present"
+          "blit=$minimal@present" "timer=$minimal@" xzoom)
 window_of() {   # xdotool search arguments...
     local w
     for _ in $(seq 100); do
@@ -96,7 +96,7 @@ for round in $(seq "$rounds"); do
             rm -rf "$run" && mkdir -p "$run" && cp "${entry%@*}" "$run/"
             printf '[Opzioni]\r\nZoom=2\r\nRefresh=%d\r\nInvertiColori=0\r\n' $((index - 1)) >"$run/Vitrelo.ini"
             steps=()
-            [ "${entry%@*}" = "$entry" ] || steps=(env "VITRELO_MINIMO=${entry#*@}")
+            [ "${entry%@*}" = "$entry" ] || steps=(env "VITRELO_MINIMAL_STEPS=${entry#*@}")
             (cd "$run" && exec "${steps[@]}" wine "./$(basename "${entry%@*}")") >/dev/null 2>&1 &
             subject=$!
             win=$(window_of --all --onlyvisible --pid "$subject" --name '^Vitrelo$') pids=$subject,$server

@@ -19,9 +19,9 @@ set(VITRELO_WIN32_LIBS
     kernel32)
 set(VITRELO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-include(resources/Risorse.cmake)   # VITRELO_RC: the resource script, its generated files as deps
+include(resources/resources.cmake)   # VITRELO_RC: the resource script, its generated files as deps
 # One target owns the generated files, so that two programs never draw them at once.
-add_custom_target(vitrelo_risorse DEPENDS ${VITRELO_RISORSE_FILES})
+add_custom_target(vitrelo_resources DEPENDS ${VITRELO_RESOURCE_FILES})
 
 add_library(vitrelo_win STATIC ${VITRELO_WIN32_SOURCES})
 target_compile_options(vitrelo_win PRIVATE ${VITRELO_WARNINGS})
@@ -34,7 +34,7 @@ if(EXISTS ${VITRELO_WINMAIN})
     add_executable(Vitrelo WIN32 ${VITRELO_WINMAIN} ${VITRELO_RC})
     target_compile_options(Vitrelo PRIVATE ${VITRELO_WARNINGS})
     target_link_libraries(Vitrelo PRIVATE vitrelo_win)
-    add_dependencies(Vitrelo vitrelo_risorse)
+    add_dependencies(Vitrelo vitrelo_resources)
     target_link_options(Vitrelo PRIVATE ${VITRELO_STATIC_LINK} -mwindows $<$<CONFIG:Release>:-s>)
     add_custom_command(TARGET Vitrelo POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E make_directory ${VITRELO_DIST}
@@ -57,7 +57,7 @@ elseif(VITRELO_WIN32_TESTS)
     target_compile_options(win32_tests PRIVATE ${VITRELO_WARNINGS})
     target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     target_link_libraries(win32_tests PRIVATE vitrelo_win gtest_mingw)
-    add_dependencies(win32_tests vitrelo_risorse)
+    add_dependencies(win32_tests vitrelo_resources)
     target_link_options(win32_tests PRIVATE ${VITRELO_STATIC_LINK})
 endif()
 
@@ -78,6 +78,6 @@ foreach(bench_src ${VITRELO_BENCH})
     add_executable(${bench} ${bench_src} ${VITRELO_RC})
     target_compile_options(${bench} PRIVATE ${VITRELO_WARNINGS})
     target_link_libraries(${bench} PRIVATE vitrelo_win psapi)
-    add_dependencies(${bench} vitrelo_risorse)
+    add_dependencies(${bench} vitrelo_resources)
     target_link_options(${bench} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()

@@ -19,7 +19,7 @@ add_custom_command(
     DEPENDS ${VITRELO_HELP_SOURCES}
     COMMENT "Compiling the help Vitrelo.chm"
     VERBATIM)
-add_custom_target(guida ALL
+add_custom_target(vitrelo_help ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${VITRELO_DIST}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${VITRELO_HELP_DIR}/Vitrelo.chm
             ${VITRELO_DIST}/Vitrelo.chm

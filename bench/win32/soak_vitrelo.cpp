@@ -1,6 +1,6 @@
 // The program as it runs every day, with a sampler for the soak scenario: every
-// VITRELO_CAMPIONE seconds (60 by default) it prints one line
-//   campione <seconds> gdi <live GDI objects> handle <handles> privati <private bytes>
+// VITRELO_SAMPLE_SECONDS seconds (60 by default) it prints one line
+//   sample <seconds> gdi <live GDI objects> handles <handles> private <private bytes>
 // It starts with the grid and the colour readout on; the scenario drives the rest
 // (pointer, Ctrl pause, capture mode, lock and unlock) from outside, as a user.
 #include <cstdio>
@@ -49,7 +49,7 @@ SIZE_T private_bytes() {
 void CALLBACK sample(HWND, UINT, UINT_PTR, DWORD) {
     static const DWORD start = GetTickCount();  // the first sample's time
     const DWORD handles = live_handles();
-    std::printf("campione %lu gdi %d handle %lu privati %llu\n",
+    std::printf("sample %lu gdi %d handles %lu private %llu\n",
                 static_cast<unsigned long>((GetTickCount() - start) / 1000), live_gdi_objects(),
                 static_cast<unsigned long>(handles),
                 static_cast<unsigned long long>(private_bytes()));
@@ -65,7 +65,7 @@ int main() {
     if (!app.start()) return 1;
     app.controller().run(vitrelo::Command{vitrelo::CommandKind::Grid});
     app.controller().run(vitrelo::Command{vitrelo::CommandKind::PickColor});
-    const char* s = std::getenv("VITRELO_CAMPIONE");
+    const char* s = std::getenv("VITRELO_SAMPLE_SECONDS");
     const UINT seconds = s && std::atoi(s) > 0 ? static_cast<UINT>(std::atoi(s)) : 60;
     sample(nullptr, 0, 0, 0);
     SetTimer(nullptr, 0, seconds * 1000, sample);

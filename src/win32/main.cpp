@@ -37,7 +37,7 @@ std::wstring user_id() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Held for the life of the process; a second start ends silently.
     const Handle instance_mutex(
-        CreateMutexW(nullptr, FALSE, (L"Local\\Vitrelo.Istanza." + user_id()).c_str()));
+        CreateMutexW(nullptr, FALSE, (L"Local\\Vitrelo.Instance." + user_id()).c_str()));
     if (instance_mutex && GetLastError() == ERROR_ALREADY_EXISTS) return 0;
     // Common controls first, so that the visual-styles manifest applies to them.
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};

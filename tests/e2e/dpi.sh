@@ -5,29 +5,29 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # The key goes at the end, failures included: the other scenarios share the prefix.
-_chiave='HKCU\Control Panel\Desktop'
-trap 'rc=$?; wine reg delete "$_chiave" /v LogPixels /f >/dev/null 2>&1; (exit $rc) || _fine; _fine' EXIT
-wine reg add "$_chiave" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+_key='HKCU\Control Panel\Desktop'
+trap 'rc=$?; wine reg delete "$_key" /v LogPixels /f >/dev/null 2>&1; (exit $rc) || _finish; _finish' EXIT
+wine reg add "$_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 
-avvia_xvfb
-mostra_schermo
-avvia_vitrelo
-passo "live picture at 2x, clamped at the screen's corner"
-attendi_vista 700 600
-attendi_vista 3 2
-passo "the colour readout: a strip of 26 rows, its text and icon whole inside it"
-menu $(giu 5) Return
-STRISCIA=26
-attendi_vista 700 600 $((STRISCIA * CW)) $(((STRISCIA - 1) * CW))
+start_xvfb
+show_screen_picture
+start_vitrelo
+step "live picture at 2x, clamped at the screen's corner"
+wait_for_live_picture 700 600
+wait_for_live_picture 3 2
+step "the colour readout: a strip of 26 rows, its text and icon whole inside it"
+menu $(down_keys 5) Return
+STRIP=26
+wait_for_live_picture 700 600 $((STRIP * CW)) $(((STRIP - 1) * CW))
 # The box WxH+X+Y of what is not the strip's face in the strip's area from x $1, $2 wide.
-riquadro() { convert "$E2E_TMP/vista_client.png" -crop "${2}x$STRISCIA+$1+$((CH - STRISCIA))" +repage \
+strip_box() { convert "$E2E_TMP/live_client.png" -crop "${2}x$STRIP+$1+$((CH - STRIP))" +repage \
     -threshold 50% -format '%@' info:; }
 # The text starts after the close cell (27) and the swatch (24) and ends before the tool icon.
-read -r w h x y <<<"$(riquadro 51 $((CW - 51 - 26)) | tr 'x+' '  ')"
-((y >= 1 && y + h <= STRISCIA - 1 && h >= 15)) || fallisci "the readout's text is ${w}x$h at +$x+$y in the strip"
-read -r w h x y <<<"$(riquadro $((CW - 26)) 26 | tr 'x+' '  ')"
-((w >= 20 && h >= 20 && y + h <= STRISCIA)) || fallisci "the tool icon is ${w}x$h at +$x+$y in the strip"
-passo "\"minima\" at 144 dpi"
+read -r w h x y <<<"$(strip_box 51 $((CW - 51 - 26)) | tr 'x+' '  ')"
+((y >= 1 && y + h <= STRIP - 1 && h >= 15)) || fail "the readout's text is ${w}x$h at +$x+$y in the strip"
+read -r w h x y <<<"$(strip_box $((CW - 26)) 26 | tr 'x+' '  ')"
+((w >= 20 && h >= 20 && y + h <= STRIP)) || fail "the tool icon is ${w}x$h at +$x+$y in the strip"
+step "\"minima\" at 144 dpi"
 menu Down Down Right Return
-attendi 10 "\"minima\" is not 252x160" _rettangolo "$WX $WY 252 160"
+wait_for 10 "\"minima\" is not 252x160" _outer_rect_is "$WX $WY 252 160"
 echo OK

@@ -73,17 +73,17 @@ TEST(Mail, MessagesMatchTheGoldenFilesAndTheRouteFollowsTheClient) {
     const std::vector<uint8_t> hello = {'H', 'e', 'l', 'l', 'o'};
     const std::string with_picture =
         mail_message_text(picture, "C:\\Temp\\SnapShotVitrelo.jpg", hello);
-    EXPECT_EQ(with_picture, golden("export_posta_immagine.eml"));
+    EXPECT_EQ(with_picture, golden("export_mail_image.eml"));
     // The attachment part alone, for 54 bytes: a full line and one of 4.
     std::vector<uint8_t> bytes(54);
     std::iota(bytes.begin(), bytes.end(), 0);
     const std::string headers =
         with_picture.substr(0, with_picture.find("\r\n------=_NextPart_\r\nContent-Type: appl"));
     EXPECT_EQ(mail_message_text(picture, "D:\\a b\\x.bin", bytes),
-              headers + golden("export_allegato_54.txt") + "\r\n");
+              headers + golden("export_attachment_54.txt") + "\r\n");
     const MailMessage addressed{
         "io@esempio.it", "a@esempio.it", "b@esempio.it", "c@esempio.it", "Prova", "Ciao", 3};
-    EXPECT_EQ(mail_message_text(addressed, "", {}), golden("export_posta_indirizzi.eml"));
+    EXPECT_EQ(mail_message_text(addressed, "", {}), golden("export_mail_addresses.eml"));
     using enum MailRoute;
     const std::pair<const char*, MailRoute> routes[] = {{"Outlook Express", MessageFile},
                                                         {"Windows Mail", MessageFile},

@@ -44,7 +44,7 @@ class Services : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
-              (L"vitrelo_servizi_\u03a9_" + std::to_wstring(GetCurrentProcessId()));
+              (L"vitrelo_services_\u03a9_" + std::to_wstring(GetCurrentProcessId()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -64,11 +64,11 @@ protected:
 }  // namespace
 
 TEST_F(Services, ReadSettingTrimsBlanksAndStopsAtTheBuffersEnd) {
-    put(dir / L"s.ini", "[Opzioni]\r\nZoom=\"  3.5 \"\r\nLunga=" + std::string(300, '7') + "\r\n");
+    put(dir / L"s.ini", "[Opzioni]\r\nZoom=\"  3.5 \"\r\nLong=" + std::string(300, '7') + "\r\n");
     const auto read = [&](const char* key) {
         return storage.read_setting(at(L"s.ini"), "Opzioni", key);
     };
-    EXPECT_EQ(V({read("Zoom"), read("Manca"), read("Lunga")}),
+    EXPECT_EQ(V({read("Zoom"), read("Missing"), read("Long")}),
               (V{"3.5", "", std::string(254, '7')}));
 }
 
@@ -78,17 +78,17 @@ TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
     ASSERT_TRUE(storage.write_file(at(L"a.bmp"), Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_EQ(storage.read_file(at(L"a.bmp")), (Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_FALSE(storage.file_exists(utf8(dir.wstring()))) << "a folder is not a file";
-    fs::create_directory(dir / L"cartella.bmp");
+    fs::create_directory(dir / L"folder.bmp");
     const HANDLE held =
         CreateFileW((dir / L"a.bmp").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    for (const std::wstring target : {L"manca\\a.bmp", L"cartella.bmp", L"a.bmp"}) {
+    for (const std::wstring target : {L"missing\\a.bmp", L"folder.bmp", L"a.bmp"}) {
         EXPECT_FALSE(storage.write_file(at(target), Bytes{'x'})) << utf8(target);
         EXPECT_FALSE(storage.write_jpeg(pattern(4, 3), at(target), 80)) << utf8(target);
     }
     CloseHandle(held);
     EXPECT_EQ(contents(dir / L"a.bmp"), "nuovo");
-    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"a.bmp", L"cartella.bmp"}));
+    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"a.bmp", L"folder.bmp"}));
 }
 
 TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {

@@ -1,6 +1,6 @@
 // Render-pass benchmark: the real pass (controller and Win32 ports) inside one process,
 // and what it costs. Not a test: it prints figures only.
-//   banco_render [passes]
+//   render_bench [passes]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

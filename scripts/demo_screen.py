@@ -8,10 +8,10 @@ import sys
 def pixel(x, y):
     if x % 32 == 0 or y % 32 == 0:
         return (150, 160, 180)
-    cella = (x // 32) * 7 + (y // 32) * 3
-    if cella % 5 == 0 and 8 <= x % 32 <= 24 and 8 <= y % 32 <= 24:
-        return ((cella * 53) % 200 + 40, (cella * 97) % 200 + 40, (cella * 31) % 200 + 40)
-    if cella % 5 == 2 and 4 <= x % 32 <= 28 and 4 <= y % 32 <= 28:
+    cell = (x // 32) * 7 + (y // 32) * 3
+    if cell % 5 == 0 and 8 <= x % 32 <= 24 and 8 <= y % 32 <= 24:
+        return ((cell * 53) % 200 + 40, (cell * 97) % 200 + 40, (cell * 31) % 200 + 40)
+    if cell % 5 == 2 and 4 <= x % 32 <= 28 and 4 <= y % 32 <= 28:
         return (0, 0, 0) if (x + y) % 2 else (255, 255, 255)
     return (230 - y // 8, 236 - y // 16, 250 - x // 32)
 

@@ -1,8 +1,9 @@
 // The least a Win32 magnifier can do on each tick, as a subject for the shared meter:
-//   VITRELO_MINIMO=present bench/meter.sh --exe build/win32/vitrelo_minimo.exe --peers xzoom
+//   VITRELO_MINIMAL_STEPS=present bench/meter.sh --exe build/win32/minimal_magnifier.exe --peers
+//   xzoom
 // A window titled "Vitrelo" with a 256x192 picture, the refresh period and zoom of the
 // Vitrelo.ini the meter writes beside it, a WM_TIMER at that period, and on every tick
-// the steps named in the environment variable VITRELO_MINIMO (a comma list; Wine hands
+// the steps named in the environment variable VITRELO_MINIMAL_STEPS (a comma list; Wine hands
 // the variable to the program):
 //   pointer  GetCursorPos
 //   keys     GetAsyncKeyState(VK_CONTROL), as the Ctrl pause polls it
@@ -45,7 +46,7 @@ struct State {
 State state;
 
 Steps steps_from_environment() {
-    const char* list = std::getenv("VITRELO_MINIMO");
+    const char* list = std::getenv("VITRELO_MINIMAL_STEPS");
     if (!list) return {};
     const std::string s = std::string(",") + list + ",";
     const auto has = [&s](const char* step) {

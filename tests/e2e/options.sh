@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
+# keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
+# keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
+# window_probe.exe standing in for the mail program; the zooms " .5 x" and "  6 x", "Griglia",
+# "Inverti colori".
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp
+EML=$TEMP_WINE/VitreloImage.eml JPG=$TEMP_WINE/SnapShotVitrelo.jpg RECORD_LOG=$E2E_TMP/record.txt
+rm -f "$EML" "$JPG"
+
+start_xvfb
+# Both registry views: `wine reg` is 32-bit once wine32 is installed, the program may not be.
+reg_both_views() { for v in 32 64; do wine reg "$@" /reg:$v /f >/dev/null 2>&1 || true; done; }
+recorder="\"Z:${VITRELO_TOOLS//\//\\}\\window_probe.exe\" record \"Z:${RECORD_LOG//\//\\}\" \"%1\""
+reg_both_views add 'HKCR\.eml' /ve /d VitreloTestEml
+reg_both_views add 'HKCR\VitreloTestEml\shell\open\command' /ve /d "$recorder"
+reg_both_views add 'HKCR\mailto' /v 'URL Protocol' /d ''
+reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
+show_screen_picture
+mkdir -p "$E2E_TMP/prog"
+printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
+start_vitrelo
+if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
+step "Zoom=4 in the settings file"
+ZOOM=4
+wait_for_live_picture "$ax" "$ay"
+# Freezes the picture (frozen.png) with Ctrl; item $1 of "Immagine": 1 Salva, 2 Invia per posta.
+image_command() {
+    wait_for_live_picture "$ax" "$ay"
+    cp "$E2E_TMP/live_client.png" "$E2E_TMP/frozen.png"
+    focus_window
+    xdotool keydown ctrl
+    wait_for 10 "no push-pin while Ctrl is held" _different_picture "$E2E_TMP/frozen.png"
+    open_menu
+    xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
+    choose $(down_keys 4) Right $(down_keys "$1") Return
+}
+# "Salva" as picture.bmp, typed once the dialog suggests its name (then it takes keys).
+save_as_picture_bmp() {
+    image_command 1
+    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
+    xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 picture.bmp
+    xdotool key Return
+}
+texts_of() { window_probe texts "$*"; }
+# Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
+expect_message() {
+    wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
+    xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
+    wait_for 10 "the message box did not close" _no_other_window
+    [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"
+}
+step "\"Salva\" as picture.bmp"
+save_as_picture_bmp
+expect_message "Immagine salvata!"
+bmp=$PROG_DIR/picture.bmp
+# 24 bits, rows padded to 4 bytes (the header's bytes are the unit tests' golden file).
+[ "$(stat -c %s "$bmp")" = $((54 + (CW * 3 + 3) / 4 * 4 * CH)) ] || fail "picture.bmp: $(xxd -l 54 "$bmp")"
+convert "$bmp" "$E2E_TMP/picture_bmp.png"
+n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
+[ "$n" = 0 ] || fail "the BMP differs from the frozen picture in $n pixels"
+step "\"Salva\" over picture.bmp asks first; \"No\" keeps the file"
+cp "$bmp" "$E2E_TMP/before.bmp"
+save_as_picture_bmp
+wait_for 15 "no question before replacing picture.bmp" eval 'texts_of Salva immagine | grep -q "&No"'
+for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
+    xdotool windowfocus --sync "$w" key n 2>/dev/null || true
+done
+wait_for 15 "the question did not go away" eval '! texts_of Salva immagine | grep -q "&No"'
+# "Annulla", bottom right. Without a window manager a click that comes with the pointer's first
+# motion over a window only activates it: move first, then click.
+eval "$(xdotool getwindowgeometry --shell "$(_other_windows | head -n1)")"
+xdotool mousemove $((X + WIDTH - 45)) $((Y + HEIGHT - 18)) sleep 0.4 click 1
+wait_for 10 "the Save As dialog did not close" _no_other_window
+cmp "$E2E_TMP/before.bmp" "$bmp" || fail "picture.bmp changed although the answer was No"
+step "Windows Mail: the message file"
+reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
+image_command 2
+wait_for 15 "the mail program was not handed VitreloImage.eml" grep -qs VitreloImage.eml "$RECORD_LOG"
+[ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fail "mail picture: $(identify "$JPG")"
+# Lossy, yet near the frozen picture: above 20 dB (here 26; swapped channels, a flip, a shift: 9-18).
+psnr=$(compare -metric PSNR "$E2E_TMP/frozen.png" "$JPG" null: 2>&1) || true
+((${psnr%%.*} >= 20)) || fail "the mailed JPEG is not the frozen picture (PSNR $psnr dB)"
+golden=$E2E_DIR/../golden/export_mail_image.eml
+{ sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
+    cmp - "$EML" || fail "VitreloImage.eml is not the golden message with the JPEG"
+step "Microsoft Outlook: the mailto: address"
+rm -f "$EML" "$RECORD_LOG"
+reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
+image_command 2
+wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
+# Nothing percent-encoded: two blanks after the colon, one before the quoted path.
+grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)\\Temp\\SnapShotVitrelo.jpg\"\"" \
+    "$RECORD_LOG" >/dev/null || fail "mailto: address: $(cat "$RECORD_LOG")"
+[ -f "$EML" ] && fail "a message file was written on the mailto: route"
+step "no mail program: the not-compatible message"
+rm -f "$RECORD_LOG"
+reg_both_views delete 'HKLM\Software\Clients\Mail'
+image_command 2
+expect_message "Il programma di posta elettronica non è compatibile con Vitrelo"
+[ -s "$RECORD_LOG" ] && fail "something was handed to the shell: $(cat "$RECORD_LOG")"
+step "\" .5 x\""
+menu Down Right Return
+ZOOM=0.5
+wait_for_live_picture 0 0
+step "\"  6 x\", then \"Griglia\" on and off"
+menu Down Right $(down_keys 5) Return
+ZOOM=6
+wait_for_live_picture "$ax" "$ay"
+menu $(down_keys 8) Return
+GRID=6
+wait_for_live_picture "$ax" "$ay"
+menu $(down_keys 8) Return
+GRID=
+wait_for_live_picture "$ax" "$ay"
+step "\"Inverti colori\""
+menu $(down_keys 7) Return
+INVERTED=1
+wait_for_live_picture "$ax" "$ay"
+step "\"Chiudi\""
+close_program
+printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
+    fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
+echo OK

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# A static Windows GUI program of the given kind, needing no MinGW runtime DLL beside it.
+# Usage: check_pe.sh Vitrelo.exe FORMAT (pei-i386 or pei-x86-64)
+set -euo pipefail
+headers=$(objdump -fp "$1")
+grep -q "file format $2\$" <<<"$headers" || { echo "$1: not $2"; exit 1; }
+grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" || { echo "$1: not a GUI program"; exit 1; }
+dll=$(grep 'DLL Name' <<<"$headers" | awk '{print tolower($3)}' | sort -u | tr '\n' ' ')
+! grep -Eq 'libstdc|libgcc|libwinpthread' <<<"$dll" || { echo "$1: needs MinGW runtime DLLs: $dll"; exit 1; }
+echo "$1: $2, GUI, imports: $dll"
