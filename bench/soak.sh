@@ -32,7 +32,7 @@ while ((SECONDS < end_time)); do
     move_pointer 1
     xdotool keyup ctrl
     move_pointer 1
-    menu $(down_keys 6) Return   # "Cattura Immagine"
+    menu_choose capture
     move_pointer 1
     xdotool windowfocus --sync "$VITRELO_WINDOW"
     xdotool keydown space

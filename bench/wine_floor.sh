@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Where a frame's CPU goes under Wine: Vitrelo, then the least a Win32 magnifier does per
 # tick taken apart step by step (bench/win32/minimal_magnifier.cpp), and xzoom, in one run,
-# interleaved, with the shared meter's busy background and its meter (../shared/bench/).
+# interleaved, with the frame meter's busy background and its meter (the sources meter.c and
+# busybg.c in the folder VITRELO_METER_DIR).
 #
 #   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR]
 #
 # Prints per subject: CPU ms/s of the program plus the wineserver, the wineserver's part,
 # frames/s, CPU ms per frame, and the median over rounds of its ratio to xzoom's. Needs the
-# builds (scripts/build) and what the shared meter needs. Everything it starts runs on a
-# private Xvfb (the first free display of :60..:69) and ends with it.
+# builds (scripts/build) and what the frame meter needs. Everything it starts runs on a
+# private Xvfb (the first free display from :60 up) and ends with it.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
-shared=${VITRELO_METER_DIR:-$root/../shared/bench}
+source "$root/scripts/common.sh"   # run_xvfb
+shared=${VITRELO_METER_DIR:?the folder of the frame meter}
 arch=32 period=10 rounds=5 window_s=2.5 prefix=""
 while [ $# -gt 0 ]; do
     case $1 in
@@ -51,15 +53,8 @@ finish() {
 trap finish EXIT
 trap 'exit 130' INT TERM
 
-for n in $(seq 60 69); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    DISPLAY=:$n xdpyinfo >/dev/null 2>&1 && { export DISPLAY=:$n; break; }
-    kill "$xvfb"; wait "$xvfb" 2>/dev/null; xvfb=""
-done
-[ -n "$xvfb" ] || { echo "no free display in :60..:69" >&2; exit 1; }
+run_xvfb ":$(free_display 60)" 1024x768 /dev/null || exit 1
+xvfb=$XVFB_PID
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
 wineserver -w
 wineserver -f -p >/dev/null 2>&1 &

@@ -1,6 +1,9 @@
 # Native build: the portable layers with their unit tests against the fakes of the
 # ports (tests/fakes), plain and sanitized, and the CTest registrations of every layer.
 find_package(GTest REQUIRED)
+# The test tidy reads the compile commands (set here too: cmake does not apply a preset's cache
+# variables to a folder it configured already).
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 include(GoogleTest)
 
 set(VITRELO_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -14,9 +14,10 @@ file(GLOB VITRELO_WIN32_SOURCES CONFIGURE_DEPENDS ${VITRELO_SRC}/win32/*.cpp)
 set(VITRELO_WINMAIN ${VITRELO_SRC}/win32/main.cpp)
 list(REMOVE_ITEM VITRELO_WIN32_SOURCES ${VITRELO_WINMAIN})
 
-set(VITRELO_WIN32_LIBS
-    gdiplus comctl32 comdlg32 shell32 winmm ole32 oleaut32 uuid advapi32 version gdi32 user32
-    kernel32)
+# Only known DLLs and the common controls (which the manifest binds): every other system DLL is
+# loaded at run time from the system folder (src/win32/libraries.h). tests/e2e/tools/check_pe.sh
+# holds the list.
+set(VITRELO_WIN32_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32)
 set(VITRELO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
 include(resources/resources.cmake)   # VITRELO_RC: the resource script, its generated files as deps
@@ -70,6 +71,11 @@ foreach(tool_src ${VITRELO_E2E_TOOLS})
     target_link_libraries(${tool} PRIVATE ${VITRELO_WIN32_LIBS})
     target_link_options(${tool} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()
+# The DLL a scenario plants beside the program (the 32-bit one, for the product).
+add_library(planted_dll SHARED ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/planted/planted_dll.cpp)
+set_target_properties(planted_dll PROPERTIES PREFIX "")
+target_compile_options(planted_dll PRIVATE ${VITRELO_WARNINGS})
+target_link_options(planted_dll PRIVATE ${VITRELO_STATIC_LINK})
 
 # Benchmarks of the real render pass (they print figures; scripts/bench runs them).
 file(GLOB VITRELO_BENCH CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench/win32/*.cpp)
@@ -77,7 +83,8 @@ foreach(bench_src ${VITRELO_BENCH})
     get_filename_component(bench ${bench_src} NAME_WE)
     add_executable(${bench} ${bench_src} ${VITRELO_RC})
     target_compile_options(${bench} PRIVATE ${VITRELO_WARNINGS})
-    target_link_libraries(${bench} PRIVATE vitrelo_win psapi)
+    target_link_libraries(${bench} PRIVATE vitrelo_win psapi winmm)
+    target_include_directories(${bench} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     add_dependencies(${bench} vitrelo_resources)
     target_link_options(${bench} PRIVATE ${VITRELO_STATIC_LINK})
 endforeach()

@@ -27,7 +27,7 @@ ensure_packages() {
 }
 
 # build_preset PRESET [TARGET...]: configure once with a preset of CMakePresets.json (native,
-# win32, win64: build/PRESET), then build incrementally.
+# win32, win64, fuzz: build/PRESET), then build incrementally.
 build_preset() {
     local targets=()
     (($# > 1)) && targets=(--target "${@:2}")
@@ -38,11 +38,41 @@ build_preset() {
 }
 
 # The product (win32), the 64-bit build with the Win32-side tests and the scenarios' helpers
-# (win64), and the native unit tests, plain and sanitized.
+# (win64), the native unit tests, plain and sanitized, and the fuzz target.
 build_all() {
     build_preset win32
     build_preset win64
     build_preset native
+    build_preset fuzz
+}
+
+# free_display FIRST: the first X display number from FIRST up that no server holds.
+free_display() {
+    local n=$1
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    echo "$n"
+}
+
+# run_xvfb :N WIDTHxHEIGHT LOG: starts Xvfb on :N in the background (its process: XVFB_PID),
+# waits until it answers (10 s at most) and exports DISPLAY; fails with the end of LOG when it
+# does not answer, and at once when a live server holds :N (it would answer in its place).
+# -noreset: the root picture set by `display` must stay when that client leaves, and a server
+# that resets with its last client would clear it.
+run_xvfb() {
+    local holder
+    holder=$({ tr -d ' ' <"/tmp/.X${1#:}-lock"; } 2>/dev/null) && [ -n "$holder" ] && [ -d "/proc/$holder" ] &&
+        echo "display $1 is held by process $holder" >&2 && return 1
+    Xvfb "$1" -screen 0 "${2}x24" -nolisten tcp -noreset >"$3" 2>&1 &
+    XVFB_PID=$!
+    local i
+    for ((i = 0; i < 100; i++)); do
+        DISPLAY=$1 xdpyinfo >/dev/null 2>&1 && export DISPLAY=$1 && return 0
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "Xvfb $1 did not answer: $(tail -n 5 "$3")" >&2
+    kill "$XVFB_PID" 2>/dev/null
+    return 1
 }
 
 # The installed Wine packages with their architectures and versions.

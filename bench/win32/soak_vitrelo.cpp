@@ -7,21 +7,11 @@
 #include <cstdlib>
 
 #include "win32/application.h"
+#include "win32/gdi_objects.h"
 
 #include <psapi.h>
 
 namespace {
-
-int live_gdi_objects() {
-    const DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n) return static_cast<int>(n);
-    // Under Wine GetGuiResources is a stub that answers 0: count the live handles
-    // by probing every index (Wine accepts a handle by its index alone).
-    int live = 0;
-    for (uintptr_t i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i))) ++live;
-    return live;
-}
 
 // Under Wine GetProcessHandleCount succeeds with 0: count the kernel handles that
 // answer instead (they are multiples of 4).

@@ -23,11 +23,10 @@ void Controller::run(Command command) {
             if (i >= 0 && i < kPresetCount) apply_preset(static_cast<Preset>(i));
             break;
         case CommandKind::Image:
-            if (i >= 0 && i <= static_cast<int>(ImageCommand::Mail))
-                image_command(static_cast<ImageCommand>(i));
+            if (i >= 0 && i < kImageCommandCount) image_command(static_cast<ImageCommand>(i));
             break;
         case CommandKind::PickColor:
-            toggle_pick_color();
+            toggle_tool(Tool::PickColor);
             break;
         case CommandKind::Capture:
             toggle_capture();
@@ -39,7 +38,7 @@ void Controller::run(Command command) {
             state_.grid = !state_.grid;
             break;
         case CommandKind::Measure:
-            toggle_measuring();
+            toggle_tool(Tool::Measure);
             break;
         case CommandKind::MinimizeRestore:
             minimize_or_restore();
@@ -60,30 +59,26 @@ MenuState Controller::menu_state() const {
     MenuState m;
     m.settings = state_.settings;
     m.size_mark = state_.size_mark;
-    m.window_shown = state_.window_shown;
+    m.window_shown = state_.view.shown;
     m.image_enabled = frozen(state_.freeze);
     m.capture_mode = state_.capture_mode;
     m.capture_enabled = state_.freeze != Freeze::HeldByCtrl;
-    m.pick_color = state_.pick_color;
-    m.measuring = state_.measuring;
+    m.tool = state_.tool;
     m.grid = state_.grid;
     return m;
 }
 
 void Controller::set_zoom(int index) {
-    // The repaint counts the pointer as over the window: a live picture is blanked
-    // until the next tick captures at the new factor.
-    state_.pointer_over_window = true;
     state_.settings.zoom_index = valid_zoom_index(index);
     update_size_limits();
-    render();
+    // A live picture is blanked until the next tick captures at the new factor.
+    render(Pass::Blank);
 }
 
 void Controller::set_refresh(int index) {
-    state_.pointer_over_window = true;
     state_.settings.refresh_index = valid_refresh_index(index);
     // A stopped timer (tray, open popup) stays stopped.
-    if (state_.timer_on) timer(true);
+    if (state_.timer) timer(true);
 }
 
 void Controller::apply_preset(Preset preset) {
@@ -98,17 +93,12 @@ void Controller::apply_preset(Preset preset) {
     state_.size_mark = bar ? std::nullopt : std::optional<Preset>(preset);
 }
 
-void Controller::toggle_pick_color() {
-    state_.pick_color = !state_.pick_color;
-    state_.view.swatch_shown = state_.pick_color;
-    state_.pointer_over_window = false;  // the readout appears at once
-    render();
-    show_view();
-}
-
-void Controller::toggle_measuring() {
-    state_.measuring = !state_.measuring;
-    state_.view.swatch_shown = false;
+// The menu greys the other tool while one is on; the strip's close icon turns it off.
+void Controller::toggle_tool(Tool tool) {
+    state_.tool = state_.tool == tool ? Tool::None : tool;
+    state_.view.swatch_shown = state_.tool == Tool::PickColor;
+    // The colour readout appears at once.
+    if (tool == Tool::PickColor) render(Pass::Capture);
     show_view();
 }
 
@@ -119,38 +109,34 @@ void Controller::toggle_capture() {
 }
 
 void Controller::minimize_or_restore() {
-    if (state_.window_shown) {
+    if (state_.view.shown) {
         // Without an icon a hidden window could never come back (it has no taskbar
         // button): it stays shown and running.
-        if (!ports_.shell.add_tray_icon()) return;
+        if (!ports_.shell.set_tray_icon(true)) return;
         set_window_shown(false);
-        ports_.view.set_shown(false);
     } else {
-        ports_.view.set_shown(true);
-        ports_.shell.remove_tray_icon();
-        set_window_shown(true);
+        tray_double_clicked();
     }
 }
 
 void Controller::set_window_shown(bool shown) {
-    state_.window_shown = shown;
-    timer(shown);
+    // The timer runs only while the window is there to show its passes.
+    if (!shown) timer(false);
+    state_.view.shown = shown;
+    show_view();
+    if (shown) timer(true);
 }
 
 void Controller::tray_double_clicked() {
-    ports_.view.set_shown(true);
-    ports_.shell.remove_tray_icon();
     set_window_shown(true);
+    ports_.shell.set_tray_icon(false);
 }
 
 void Controller::shell_restarted() {
-    if (state_.window_shown) return;
+    if (state_.view.shown) return;
     // A program hidden in the tray with no icon could only be killed: when the icon
     // cannot come back, the window does.
-    if (!ports_.shell.add_tray_icon()) {
-        ports_.view.set_shown(true);
-        set_window_shown(true);
-    }
+    if (!ports_.shell.set_tray_icon(true)) set_window_shown(true);
 }
 
 void Controller::tray_menu() {
@@ -159,34 +145,31 @@ void Controller::tray_menu() {
 
 void Controller::open_menu(bool from_tray, std::optional<Point> at) {
     std::optional<int> chosen;
-    run_waiting([&] {
+    const bool opened = run_waiting([&] {
         // In the tray the timer is already off and stays so.
         if (!from_tray) timer(false);
         chosen = ports_.shell.popup(build_menu(menu_state()), from_tray, at);
     });
-    if (!chosen) return;
-    menu_command(*chosen);
-    if (!from_tray && state_.window_shown) timer(true);
+    if (!opened) return;
+    // Run once the popup has closed: the command may wait on the system itself.
+    if (chosen) menu_command(*chosen);
+    if (!from_tray && state_.view.shown) timer(true);
 }
 
-void Controller::run_waiting(const std::function<void()>& work) {
-    if (state_.busy) return;
+bool Controller::run_waiting(const std::function<void()>& work) {
+    if (state_.busy) return false;
     state_.busy = true;
     struct Release {
         bool& busy;
         ~Release() { busy = false; }
     } release{state_.busy};
     work();
+    return true;
 }
 
 void Controller::help() {
     run_waiting([&] {
-        const std::string path = ports_.storage.program_folder() + text::kHelpFile;
-        if (!ports_.storage.file_exists(path)) {
-            message(text::kHelpMissing);
-            return;
-        }
-        ports_.system.open_help(path);
+        if (!ports_.system.open_help()) message(text::kHelpMissing);
     });
 }
 
@@ -198,13 +181,23 @@ void Controller::about() {
     });
 }
 
+void Controller::image_command(ImageCommand command) {
+    run_waiting([&] {
+        // Taken once: whatever another program puts on the clipboard while a dialog
+        // is open cannot take the picture's place.
+        const Image snapshot = copy_of(ports_.view.picture());
+        if (const auto said = image_export_.run(command, snapshot)) message(*said);
+    });
+}
+
 void Controller::close() {
     state_.closing = true;
-    set_fine_timer(false);
-    save_settings();
+    set_timer(std::nullopt);
+    // A file that cannot be written is no reason not to close.
+    ports_.storage.save_settings(state_.settings);
     // Closing from the tray menu: without this the icon lingers in the notification
     // area until the pointer passes over it.
-    if (!state_.window_shown) ports_.shell.remove_tray_icon();
+    if (!state_.view.shown) ports_.shell.set_tray_icon(false);
     ports_.system.quit();
 }
 

@@ -2,6 +2,7 @@
 #include "app/controller.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "magnifier/capture.h"
 #include "magnifier/layout.h"
@@ -10,26 +11,23 @@
 
 namespace vitrelo {
 
-namespace {
-// SetTimer rounds its period up to the system's tick, about 15.6 ms unless a program
-// asks for more precision: a shorter period needs that precision to be kept.
-constexpr int kSystemTickMs = 16;
-}  // namespace
-
-Controller::Controller(const Ports& ports) : ports_(ports) {}
-
-Controller::~Controller() {
-    if (state_.fine_timer) ports_.system.fine_timer(false);
-}
+Controller::Controller(const Ports& ports)
+    : ports_(ports), image_export_(ports.storage, ports.dialogs, ports.system) {}
 
 void Controller::tick() {
+    if (state_.startup != Startup::Over) {
+        step_startup();
+        return;
+    }
     if (state_.capture_mode && state_.freeze != Freeze::Locked) check_lock_key();
-    if (state_.measuring) check_reference_key();
+    if (state_.tool == Tool::Measure) check_reference_key();
     // Judged by where the last pass captured, not by where the pointer is now.
-    state_.pointer_over_window = over_window(ports_.view.window_rect(), state_.pointer);
+    state_.pointer_over_window = std::exchange(state_.blank_next_pass, false) ||
+                                 over_window(ports_.view.window_rect(), state_.pointer);
 
+    const bool ctrl = ports_.screen.key_held(Key::Ctrl);
     if (!state_.capture_mode) {
-        if (ctrl_pressed()) {
+        if (ctrl) {
             if (state_.freeze != Freeze::HeldByCtrl) ports_.system.play(Sound::Pause);
             state_.freeze = Freeze::HeldByCtrl;
             show_view();
@@ -37,19 +35,16 @@ void Controller::tick() {
         }
         state_.freeze = Freeze::Live;
     } else {
-        state_.draw_pointer = !ctrl_pressed();
+        state_.draw_pointer = !ctrl;
     }
     render();
 }
 
 void Controller::check_lock_key() {
-    if (state_.pointer_over_window) {
-        // Reading the key forgets the press: a space typed over the magnifier never
-        // locks later, once the pointer has left it.
-        ports_.screen.key_pressed(Key::Space);
-        return;
-    }
-    if (!ports_.screen.key_pressed(Key::Space)) return;
+    // Read on every tick, so that a press is never kept for later: a space typed
+    // over the magnifier does not lock once the pointer has left it.
+    const bool pressed = ports_.screen.key_pressed(Key::Space);
+    if (!pressed || state_.pointer_over_window || state_.blank_next_pass) return;
     ports_.system.play(Sound::Lock);
     state_.freeze = Freeze::Locked;
 }
@@ -63,30 +58,21 @@ void Controller::check_reference_key() {
     state_.view.readout.clear();
 }
 
-bool Controller::ctrl_pressed() {
-    // The first answer may still carry a press that ended before this tick.
-    ports_.screen.key_pressed(Key::Ctrl);
-    return ports_.screen.key_pressed(Key::Ctrl);
-}
-
-void Controller::render() {
-    if (state_.starting) return;
+void Controller::render(Pass pass) {
+    if (state_.startup != Startup::Over) return;
     const double zoom = state_.settings.zoom();
     const PixelView picture = ports_.view.picture();
     std::optional<Point> shift, now;  // now: the pointer as this pass read it
     if (!frozen(state_.freeze)) {
         now = ports_.screen.pointer();
         if (now) state_.pointer = *now;
-        if (state_.pointer_over_window) {
-            fill(picture, kWhite);
-            state_.view.swatch_shown = false;
-            state_.view.readout.clear();
-            show_view();
-            ports_.view.present();
+        if (pass == Pass::Blank || (pass == Pass::AsSeen && state_.pointer_over_window)) {
+            blank();
             return;
         }
-        const Capture capture = capture_for({picture.width, picture.height}, zoom, state_.pointer,
-                                            ports_.screen.monitor_at(state_.pointer));
+        const Capture capture =
+            capture_for({picture.width, picture.height}, zoom, state_.pointer,
+                        ports_.screen.monitor_of({state_.pointer.x, state_.pointer.y, 1, 1}));
         shift = capture.shift;
         // Inversion draws onto white; a plain copy covers every pixel it reaches,
         // so only a destination short of the picture leaves a margin to clear.
@@ -95,7 +81,8 @@ void Controller::render() {
             capture.destination.height < picture.height)
             fill(picture, kWhite);
         ports_.screen.capture(capture, invert);
-        if (state_.pick_color) {
+        state_.picture_zoom = zoom;
+        if (state_.tool == Tool::PickColor) {
             state_.view.swatch_shown = true;
             const std::optional<Color> color = ports_.screen.pixel(state_.pointer);
             if (color) {
@@ -107,9 +94,18 @@ void Controller::render() {
         }
         if (state_.grid && zoom >= kGridMinimumZoom) draw_grid(picture, round_even(zoom));
     }
-    if (state_.measuring) render_measure_readout(now);
+    if (state_.tool == Tool::Measure) render_measure_readout(now);
     if (state_.capture_mode && state_.draw_pointer && shift)
         ports_.screen.draw_pointer(zoom, *shift);
+    show_view();
+    ports_.view.present();
+}
+
+// A live picture with the pointer over the window would show itself: white instead.
+void Controller::blank() {
+    fill(ports_.view.picture(), kWhite);
+    state_.view.swatch_shown = false;
+    state_.view.readout.clear();
     show_view();
     ports_.view.present();
 }
@@ -123,8 +119,9 @@ void Controller::render_measure_readout(std::optional<Point> at) {
     if (!over_window(ports_.view.window_rect(), *at)) {
         state_.view.readout = distance_readout(std::abs(dx), std::abs(dy));
     } else if (frozen(state_.freeze)) {
-        // Over the frozen picture the distance is measured on it, back in screen pixels.
-        const double zoom = state_.settings.zoom();
+        // Over the frozen picture the distance is measured on it, back in screen pixels
+        // at the zoom it was taken at.
+        const double zoom = state_.picture_zoom > 0 ? state_.picture_zoom : state_.settings.zoom();
         state_.view.readout =
             distance_readout(distance_on_zoom(dx, zoom), distance_on_zoom(dy, zoom));
     } else {
@@ -134,15 +131,15 @@ void Controller::render_measure_readout(std::optional<Point> at) {
 
 void Controller::resized() {
     const int dpi = ports_.view.dpi();
-    state_.view.layout = layout_for(ports_.view.client_size(), part_sizes_for_dpi(dpi));
-    // The repaint must capture even with the pointer over the window.
-    state_.pointer_over_window = false;
+    const PixelView picture = ports_.view.picture();
+    state_.view.layout = layout_for({picture.width, picture.height}, part_sizes_for_dpi(dpi));
     keep_window_on_screen();
     const Rect window = ports_.view.window_rect();
     state_.size_mark =
         preset_of_size(window.size(), ports_.screen.monitor_of(window), minimum_window_size(dpi));
     show_view();
-    render();
+    // The repaint captures even with the pointer over the window.
+    render(Pass::Capture);
 }
 
 void Controller::display_changed() {
@@ -159,16 +156,13 @@ void Controller::dpi_changed(const Rect& suggested) {
     const Size screen = ports_.screen.monitor_of(suggested).size();
     const Size size =
         fit_window_size(suggested.size(), minimum, screen, state_.settings.half_zoom());
-    const Size client = ports_.view.client_size();
+    const PixelView before = ports_.view.picture();
     ports_.view.set_window_rect({suggested.left, suggested.top, size.width, size.height});
     // A new client size has laid the parts out already; where the window keeps its
     // pixels they still change size with the DPI.
-    if (ports_.view.client_size() == client) resized();
+    const PixelView after = ports_.view.picture();
+    if (after.width == before.width && after.height == before.height) resized();
 }
-
-// Each pass reads the window's place afresh, and the program never pulled a window
-// the system moved back onto the screen: nothing to do.
-void Controller::moved() {}
 
 void Controller::keep_window_on_screen() {
     const Rect window = ports_.view.window_rect();
@@ -183,15 +177,15 @@ void Controller::update_size_limits() {
         const Size screen = ports_.screen.monitor_of(ports_.view.window_rect()).size();
         maximum = fit_window_size(screen, minimum, screen, true);
     }
-    ports_.view.set_size_limits(minimum, maximum);
+    state_.view.minimum_size = minimum;
+    state_.view.maximum_size = maximum;
+    show_view();
 }
 
 void Controller::show_view() {
     ViewState& v = state_.view;
-    v.strip_shown = state_.pick_color || state_.measuring;
-    v.tool_icon = state_.pick_color  ? ToolIcon::PickColor
-                  : state_.measuring ? ToolIcon::Measure
-                                     : ToolIcon::None;
+    v.strip_shown = state_.tool != Tool::None;
+    v.tool_icon = state_.tool;
     if (state_.capture_mode)
         v.lock = state_.freeze == Freeze::Locked ? LockIcon::Closed : LockIcon::Open;
     else
@@ -203,28 +197,32 @@ void Controller::show_view() {
 }
 
 void Controller::timer(bool on) {
-    // A popup's "Chiudi" returns into code that restarts the timer.
-    if (on && state_.closing) return;
-    state_.timer_on = on;
-    const int period = state_.settings.refresh_ms();
-    const bool fine = on && period < kSystemTickMs;
-    // Held from before the timer starts until after it stops, and never otherwise:
-    // a finer tick costs the machine power.
-    if (fine) set_fine_timer(true);
-    ports_.view.set_timer(on ? std::optional<int>(period) : std::nullopt);
-    if (!fine) set_fine_timer(false);
+    // A popup's "Chiudi" returns into code that restarts the timer; during the
+    // start-up show the timer is the show's.
+    if (state_.closing || state_.startup != Startup::Over) return;
+    set_timer(on ? std::optional<int>(state_.settings.refresh_ms()) : std::nullopt);
 }
 
-void Controller::set_fine_timer(bool on) {
-    if (on == state_.fine_timer) return;
-    state_.fine_timer = on;
-    ports_.system.fine_timer(on);
+void Controller::set_timer(std::optional<int> period_ms) {
+    if (period_ms == state_.timer) return;
+    state_.timer = period_ms;
+    ports_.view.set_timer(period_ms);
+}
+
+void Controller::recover() {
+    if (!state_.view.shown || state_.busy) return;
+    // The failure may have come between the timer's record and the timer itself:
+    // started again whatever the record says.
+    state_.timer.reset();
+    timer(true);
 }
 
 void Controller::message(const std::string& text) {
-    ports_.view.set_topmost(false);
+    state_.view.topmost = false;
+    show_view();
     ports_.dialogs.message(text);
-    ports_.view.set_topmost(true);
+    state_.view.topmost = true;
+    show_view();
 }
 
 }  // namespace vitrelo

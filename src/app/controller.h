@@ -5,58 +5,61 @@
 #include <functional>
 #include <optional>
 
+#include "app/image_export.h"
 #include "app/ports.h"
 #include "magnifier/freeze.h"
 #include "magnifier/menu.h"
 #include "magnifier/presets.h"
 #include "magnifier/settings.h"
+#include "magnifier/tool.h"
 
 namespace vitrelo {
+
+// The start-up show: the logo fades in on the timer's ticks, stays a while, then the
+// magnifier runs.
+enum class Startup { Fading, Holding, Over };
 
 // Everything the controller remembers between events.
 struct State {
     Settings settings;
     Freeze freeze = Freeze::Live;
     bool capture_mode = false;
-    bool pick_color = false;
-    bool measuring = false;
+    Tool tool = Tool::None;
     bool grid = false;
-    bool starting = true;        // until the start-up show ends: passes do nothing
-    bool window_shown = false;   // false while only the tray icon is left
-    bool timer_on = false;
-    bool fine_timer = false;     // the system's finest timer precision is held
-    bool closing = false;        // "Chiudi" chosen: nothing starts the timer again
-    bool draw_pointer = false;   // in capture mode, unless Ctrl is held
-    bool pointer_over_window = true;  // as the last tick saw it
-    bool busy = false;           // a command that waits on the system is running
-    Point pointer;               // where the last live pass captured
-    Point reference;             // measuring: the 0 key or the press on a frozen picture
-    Point measure_start;         // measuring on a frozen picture: press point in the picture
-    Color color = kWhite;        // the last colour read
+    Startup startup = Startup::Fading;  // until Over, ticks step the show and nothing renders
+    std::optional<int> timer;           // the running timer's period
+    bool closing = false;               // "Chiudi" chosen: nothing starts the timer again
+    bool draw_pointer = false;          // in capture mode, unless Ctrl is held
+    bool pointer_over_window = true;    // as the last tick saw it
+    // Set on unlocking: the pointer is on the padlock, while the last pass captured
+    // where the picture was locked. The next tick counts it as over the window: a
+    // space press is dropped and the pass blanks instead of capturing itself.
+    bool blank_next_pass = false;
+    bool busy = false;        // a command that waits on the system is running
+    Point pointer;            // where the last live pass captured
+    double picture_zoom = 0;  // the zoom the last live pass captured at (0: none yet)
+    Point reference;          // measuring: the 0 key or the press on a frozen picture
+    Point measure_start;      // measuring on a frozen picture: press point in the picture
+    Color color = kWhite;     // the last colour read
     std::optional<Preset> size_mark;
-    std::string settings_file;
     ViewState view;
 };
 
 class Controller {
 public:
     explicit Controller(const Ports& ports);
-    // Gives back the finest timer precision if the program ends another way.
-    ~Controller();
     Controller(const Controller&) = delete;
     Controller& operator=(const Controller&) = delete;
 
-    // Start-up: settings, the first size preset, topmost, the logo and the fade-in;
-    // returns with the timer running.
+    // Start-up: settings, the first size preset, topmost, the logo; the timer then
+    // fades the window in and ends the show.
     void start();
 
-    // One tick of the refresh timer.
+    // One tick of the timer.
     void tick();
 
     // The window's client area has a new size (the picture already has it).
     void resized();
-    // The window moved (by the system, not by this controller).
-    void moved();
 
     // The mouse over the picture; points in picture pixels.
     void left_button_down(Point at);
@@ -82,6 +85,11 @@ public:
     // changed); `suggested` is the system's rectangle for it at the new DPI.
     void dpi_changed(const Rect& suggested);
 
+    // A failure escaped a call of this controller: the refresh timer runs again, unless
+    // the window is in the tray, the program is closing, or a command that waits on the
+    // system is still running (it starts the timer again itself).
+    void recover();
+
     // A menu command, by the id the menu gave it; unknown ids do nothing.
     void menu_command(int id);
     void run(Command command);
@@ -89,19 +97,26 @@ public:
     const State& state() const { return state_; }
 
 private:
+    // What a render pass does with a live picture.
+    enum class Pass {
+        AsSeen,   // blank with the pointer over the window, else capture
+        Capture,  // capture wherever the pointer is
+        Blank,    // blank: the picture captured before no longer fits
+    };
     // Tick parts.
+    void step_startup();
+    void end_startup();
     void check_lock_key();
     void check_reference_key();
-    bool ctrl_pressed();
     // The render pass.
-    void render();
+    void render(Pass pass = Pass::AsSeen);
+    void blank();
     void render_measure_readout(std::optional<Point> pointer);
     // Commands.
     void set_zoom(int index);
     void set_refresh(int index);
     void apply_preset(Preset preset);
-    void toggle_pick_color();
-    void toggle_measuring();
+    void toggle_tool(Tool tool);
     void toggle_capture();
     void minimize_or_restore();
     void set_window_shown(bool shown);
@@ -110,25 +125,20 @@ private:
     void about();
     void close();
     void image_command(ImageCommand command);
-    void save_picture(const Image& snapshot);
-    void mail_picture(const Image& snapshot);
-    void hand_to_mail_program(const std::string& jpeg_path);
     // Helpers.
     void message(const std::string& text);  // drops topmost while the box is up
     void timer(bool on);
-    void set_fine_timer(bool on);
+    void set_timer(std::optional<int> period_ms);
     void keep_window_on_screen();
     void update_size_limits();
     void show_view();
-    void splash();
-    void fade_in();
-    void read_settings();
-    void save_settings();
-    // Runs `work` as a command that waits on the system; ignored while one runs.
-    void run_waiting(const std::function<void()>& work);
+    // Runs `work` as a command that waits on the system; ignored (false) while one
+    // runs.
+    bool run_waiting(const std::function<void()>& work);
     MenuState menu_state() const;
 
     Ports ports_;
+    ImageExport image_export_;
     State state_;
     std::optional<ViewState> shown_view_;  // the last one pushed to the view
 };

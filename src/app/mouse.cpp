@@ -8,7 +8,7 @@
 namespace vitrelo {
 
 void Controller::left_button_down(Point at) {
-    if (state_.measuring && state_.freeze == Freeze::Locked) {
+    if (state_.tool == Tool::Measure && state_.freeze == Freeze::Locked) {
         state_.measure_start = at;
         state_.view.measure = measure_rect(at, at);
         if (const auto p = ports_.screen.pointer()) state_.reference = *p;
@@ -32,15 +32,13 @@ void Controller::right_button_down() {
 }
 
 void Controller::keyboard_menu() {
-    const Point origin = ports_.view.client_origin();
     const Rect& picture = state_.view.layout.picture;
-    open_menu(false, Point{origin.x + picture.left + picture.width / 2,
-                           origin.y + picture.top + picture.height / 2});
+    open_menu(false, Point{picture.left + picture.width / 2, picture.top + picture.height / 2});
 }
 
 void Controller::pointer_moved(Point at, bool left_button) {
     ViewState& v = state_.view;
-    if (frozen(state_.freeze) && state_.pick_color) {
+    if (frozen(state_.freeze) && state_.tool == Tool::PickColor) {
         if (v.picture_pointer != PointerShape::Eyedropper) {
             v.picture_pointer = PointerShape::Eyedropper;
             v.swatch_shown = true;
@@ -55,7 +53,7 @@ void Controller::pointer_moved(Point at, bool left_button) {
             v.swatch = state_.color;
         }
         v.readout = color_readout(inside ? state_.color : kWhite);
-    } else if (left_button && state_.measuring && state_.freeze == Freeze::Locked) {
+    } else if (left_button && state_.tool == Tool::Measure && state_.freeze == Freeze::Locked) {
         v.measure = measure_rect(state_.measure_start, at);
     } else {
         v.picture_pointer = PointerShape::Arrow;
@@ -73,10 +71,7 @@ void Controller::double_clicked() {
 }
 
 void Controller::close_icon_clicked() {
-    if (state_.pick_color)
-        toggle_pick_color();
-    else if (state_.measuring)
-        toggle_measuring();
+    if (state_.tool != Tool::None) toggle_tool(state_.tool);
 }
 
 void Controller::lock_clicked() {
@@ -84,12 +79,7 @@ void Controller::lock_clicked() {
     if (!state_.capture_mode || state_.freeze == Freeze::HeldByCtrl) return;
     if (state_.freeze == Freeze::Locked) {
         state_.freeze = Freeze::Live;
-        // The next tick must see the pointer over the window wherever it is, so that
-        // its pass blanks the picture instead of capturing at once.
-        const Rect window = ports_.view.window_rect();
-        state_.pointer = {window.left + 10, window.top + 10};
-        // Forget a space press made before this click, or it would lock again.
-        ports_.screen.key_pressed(Key::Space);
+        state_.blank_next_pass = true;
     } else {
         toggle_capture();
         ports_.system.play(Sound::Leave);

@@ -13,6 +13,8 @@
 #include "magnifier/layout.h"
 #include "magnifier/menu.h"
 #include "magnifier/picture.h"
+#include "magnifier/settings.h"
+#include "magnifier/tool.h"
 
 namespace vitrelo {
 
@@ -25,12 +27,14 @@ public:
     virtual ~Screen() = default;
     // The pointer in screen pixels; nullopt when the system cannot tell.
     virtual std::optional<Point> pointer() = 0;
-    // Down now, or pressed since the last query of this key (the query clears that).
+    // Down at this moment.
+    virtual bool key_held(Key key) = 0;
+    // Down now, or pressed since this key was last asked about: a tap between two
+    // ticks counts. The controller asks about each key it watches once a tick.
     virtual bool key_pressed(Key key) = 0;
-    // Monitors, in pixels of the whole desktop (left of or above the primary monitor
-    // they are negative). The monitor under a point, else the nearest one.
-    virtual Rect monitor_at(Point p) = 0;
-    // The monitor that holds most of a rectangle, else the nearest one.
+    // The monitor that holds most of a rectangle (a point: a 1 x 1 rectangle), else
+    // the nearest one; in pixels of the whole desktop (left of or above the primary
+    // monitor they are negative).
     virtual Rect monitor_of(const Rect& r) = 0;
     // The colour of one screen pixel; nullopt when it cannot be read.
     virtual std::optional<Color> pixel(Point p) = 0;
@@ -44,22 +48,31 @@ public:
 
 // ---- the window -----------------------------------------------------------------
 
-enum class ToolIcon { None, PickColor, Measure };
 enum class LockIcon { Hidden, Open, Closed, Pin };  // padlock open/closed, push-pin
 enum class PointerShape { Arrow, Drag, Eyedropper };
 
-// Everything the window shows besides the picture itself.
+// Everything the window shows besides the picture itself. The defaults are a window
+// as it is made: hidden, enabled, not topmost, opaque.
 struct ViewState {
+    bool shown = false;
+    bool enabled = true;  // a disabled window drops clicks and keys
+    bool topmost = false;
+    uint8_t alpha = 255;  // the whole window; 255 = opaque
     Layout layout;
+    // The sizes a user may drag the window to (maximum: none = no limit).
+    Size minimum_size;
+    std::optional<Size> maximum_size;
     bool strip_shown = false;
     std::string readout;
     bool swatch_shown = false;
     Color swatch = kWhite;
-    ToolIcon tool_icon = ToolIcon::None;
+    Tool tool_icon = Tool::None;
     LockIcon lock = LockIcon::Hidden;
     bool lock_enabled = true;
     PointerShape picture_pointer = PointerShape::Arrow;
     std::optional<Rect> measure;  // outline over the picture, picture pixels
+    // The logo above the picture, and the credit lines drawn into the picture when it
+    // appears.
     bool logo_shown = false;
     friend bool operator==(const ViewState&, const ViewState&) = default;
 };
@@ -72,33 +85,24 @@ public:
     // Moves and sizes the window. A change of size reaches Controller::resized
     // before this returns.
     virtual void set_window_rect(const Rect& r) = 0;
-    virtual Size client_size() = 0;
-    // The client area's top-left corner, screen pixels.
-    virtual Point client_origin() = 0;
     // The dots per inch the window is drawn at: those of its monitor where each
     // monitor has its own, else the system's.
     virtual int dpi() = 0;
-    // The sizes a user may drag the window to (max: none = no limit).
-    virtual void set_size_limits(Size minimum, std::optional<Size> maximum) = 0;
-    // Shows the parts as described; repaints only what changed.
+    // Shows the window as described; changes only what differs from the last state.
+    // The alpha is set before the window is shown. A system that cannot make a
+    // window translucent shows it opaque at every alpha.
     virtual void show(const ViewState& state) = 0;
     // The persistent picture, always the size of the client area. A change of size
     // keeps the pixels that still fit in place; new area is white.
     virtual PixelView picture() = 0;
     // Puts the picture (and the measuring outline) on the screen now.
     virtual void present() = 0;
-    // The credit lines centred over the picture (second line in italics).
-    virtual void draw_credits(const std::string& line, const std::string& italic_line) = 0;
-    virtual void set_shown(bool shown) = 0;
-    virtual void set_enabled(bool enabled) = 0;
-    virtual void set_topmost(bool topmost) = 0;
-    virtual void set_alpha(uint8_t alpha) = 0;  // whole window; 255 = opaque
     // Lets the user drag the window; returns when the button is released.
     virtual void drag() = 0;
-    // The refresh timer: a period starts (or re-times) it, nullopt stops it.
+    // The timer that calls Controller::tick: a period starts (or re-times) it,
+    // nullopt stops it. A period shorter than the system's own tick is kept exactly,
+    // at some cost in power, only while such a timer runs.
     virtual void set_timer(std::optional<int> period_ms) = 0;
-    // Handles every message already queued, then returns.
-    virtual void pump() = 0;
 };
 
 // ---- menus, tray, dialogs -------------------------------------------------------
@@ -106,20 +110,21 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Shows the menu with its top-left corner at `at` (screen pixels), or at the
-    // pointer; the chosen item's id, 0 when dismissed.
+    // Shows the menu with its top-left corner at `at` (pixels of the window's client
+    // area), or at the pointer; the chosen item's id, nullopt when dismissed.
     // from_tray: opened from the notification icon.
-    virtual int popup(const std::vector<MenuItem>& items, bool from_tray,
-                      std::optional<Point> at) = 0;
-    virtual bool add_tray_icon() = 0;
-    virtual void remove_tray_icon() = 0;
+    virtual std::optional<int> popup(const std::vector<MenuItem>& items, bool from_tray,
+                                     std::optional<Point> at) = 0;
+    // Puts the icon in the notification area (false when the shell refuses it), or
+    // takes it away.
+    virtual bool set_tray_icon(bool shown) = 0;
 };
 
 struct SaveRequest {
     std::string title;
-    std::string filter;        // "Name|*.ext|Name|*.ext|", '|' between the parts
+    std::string filter;  // "Name|*.ext|Name|*.ext|", '|' between the parts
     std::string initial_folder;
-    std::string name;          // suggested
+    std::string name;  // suggested
     std::string default_extension;
 };
 
@@ -129,7 +134,7 @@ public:
     virtual void message(const std::string& text) = 0;  // information box titled "Vitrelo"
     virtual void error(const std::string& text) = 0;    // stop box titled "Vitrelo"
     // The path chosen in a Save As dialog (which asks before replacing a file);
-    // nullopt when cancelled.
+    // nullopt when cancelled, "" when the dialog failed.
     virtual std::optional<std::string> save_as(const SaveRequest& request) = 0;
     virtual void about() = 0;  // modal; returns once closed
 };
@@ -139,14 +144,18 @@ public:
 class Storage {
 public:
     virtual ~Storage() = default;
-    virtual std::string program_folder() = 0;  // ends with a backslash
-    virtual std::string temp_folder() = 0;     // ends with a backslash
+    // The options as stored beside the program; the defaults where the file or a
+    // value is missing or unreadable.
+    virtual Settings load_settings() = 0;
+    // Stores the options, the rest of the file kept as it was; false when the file
+    // cannot be written (it is then left as it was).
+    virtual bool save_settings(const Settings& settings) = 0;
+    // The folder holding the program, as a user writes it: no final backslash
+    // except for a drive's root ("C:\").
+    virtual std::string program_folder() = 0;
+    // The path of a file called `name` in the user's temporary folder.
+    virtual std::string temp_file(const std::string& name) = 0;
     virtual bool file_exists(const std::string& path) = 0;  // a file, not a folder
-    // One value of a profile (INI) file, blanks around it removed; "" when missing.
-    virtual std::string read_setting(const std::string& file, const std::string& section,
-                                     const std::string& key) = 0;
-    virtual bool write_setting(const std::string& file, const std::string& section,
-                               const std::string& key, const std::string& value) = 0;
     // The whole file, written beside the target and renamed over it, so that a
     // failure leaves an existing file as it was.
     virtual bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
@@ -170,14 +179,9 @@ public:
     virtual std::string mail_client() = 0;
     // Opens a document or an address with its program.
     virtual void open(const std::string& target) = 0;
-    virtual void open_help(const std::string& path) = 0;
+    // Opens the help file that lies beside the program; false when it is not there.
+    virtual bool open_help() = 0;
     virtual void play(Sound sound) = 0;
-    virtual void sleep(int ms) = 0;
-    // Whether the window can fade in (layered windows).
-    virtual bool can_fade() = 0;
-    // Asks for the system's finest timer precision (on) or gives it back (off);
-    // called only when the wanted state changes, so every "on" has one "off".
-    virtual void fine_timer(bool on) = 0;
     // Ends the message loop; the program exits once the current call returns.
     virtual void quit() = 0;
 };

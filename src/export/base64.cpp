@@ -13,9 +13,9 @@ constexpr size_t kGroupsPerLine = 17;
 // Two output characters per 12 input bits: one lookup and one 2-byte store per half
 // group keeps a 20 MB attachment well under a second.
 struct PairTable {
-    std::array<char, 4096 * 2> pairs{};
+    std::array<char, size_t{4096} * 2> pairs{};
     constexpr PairTable() {
-        for (unsigned i = 0; i < 4096; ++i) {
+        for (size_t i = 0; i < 4096; ++i) {
             pairs[i * 2] = kAlphabet[i >> 6];
             pairs[i * 2 + 1] = kAlphabet[i & 63];
         }
@@ -25,8 +25,8 @@ constexpr PairTable kPairs;
 
 inline char* put_group(const uint8_t* s, char* p) {
     const uint32_t v = (uint32_t(s[0]) << 16) | (uint32_t(s[1]) << 8) | s[2];
-    std::memcpy(p, &kPairs.pairs[(v >> 12) * 2], 2);
-    std::memcpy(p + 2, &kPairs.pairs[(v & 0xFFF) * 2], 2);
+    std::memcpy(p, &kPairs.pairs[size_t{v >> 12} * 2], 2);
+    std::memcpy(p + 2, &kPairs.pairs[size_t{v & 0xFFF} * 2], 2);
     return p + 4;
 }
 

@@ -24,6 +24,12 @@ std::string extension_of(const std::string& name) {
     return name.substr(i);
 }
 
+std::string folder_of(const std::string& path) {
+    const size_t slash = path.rfind('\\');
+    if (slash == std::string::npos) return "";
+    return path.substr(0, slash < 3 ? slash + 1 : slash);
+}
+
 SaveFormat save_format(const std::string& name) {
     std::string ext = extension_of(name);
     for (char& c : ext)

@@ -12,23 +12,14 @@ const std::string kCrLf = "\r\n";
 const std::string kQuote = "\"";
 const std::string kDelimiter = "------=_NextPart_";
 
-std::string headers(const MailMessage& m, bool with_attachment) {
-    std::string s = "From: <" + m.from + ">" + kCrLf;
-    if (!m.to.empty()) s += "To: " + kQuote + m.to + kQuote + kCrLf;
-    if (!m.cc.empty()) s += "CC: " + kQuote + m.cc + kQuote + kCrLf;
-    if (!m.bcc.empty()) s += "BCC: " + kQuote + m.bcc + kQuote + kCrLf;
-    s += "Subject: " + m.subject + kCrLf;
-    if (with_attachment) {
-        s += "MIME-Version: 1.0" + kCrLf;
-        s += "Content-Type: multipart/mixed;" + kCrLf;
-        s += "    boundary=" + kQuote + "----=_NextPart_" + kQuote + kCrLf;
-    }
-    // A number prints with a blank or a minus sign before it and one blank after.
-    const int64_t p = m.priority;
-    s += "X-Priority:";
-    s += p < 0 ? "-" : " ";
-    s += std::to_string(p < 0 ? -p : p);
-    s += " " + kCrLf;
+// No sender, no recipients, no text: the user fills them in in the mail program.
+std::string headers(const std::string& subject) {
+    std::string s = "From: <>" + kCrLf;
+    s += "Subject: " + subject + kCrLf;
+    s += "MIME-Version: 1.0" + kCrLf;
+    s += "Content-Type: multipart/mixed;" + kCrLf;
+    s += "    boundary=" + kQuote + "----=_NextPart_" + kQuote + kCrLf;
+    s += "X-Priority:-1 " + kCrLf;
     s += "X-Unsent: 1" + kCrLf;
     s += kCrLf;
     s += kDelimiter + kCrLf;
@@ -36,9 +27,15 @@ std::string headers(const MailMessage& m, bool with_attachment) {
     s += "    charset=" + kQuote + "iso-8859-1" + kQuote + kCrLf;
     s += "Content-Transfer-Encoding: quoted-printable" + kCrLf;
     s += kCrLf;
-    s += m.body + kCrLf;
+    s += kCrLf;
     s += kCrLf;
     return s;
+}
+
+// The last component of a Windows path.
+std::string file_name_of(const std::string& path) {
+    const size_t i = path.rfind('\\');
+    return i == std::string::npos ? path : path.substr(i + 1);
 }
 
 void append_attachment(const std::string& name, const std::vector<uint8_t>& bytes,
@@ -54,24 +51,35 @@ void append_attachment(const std::string& name, const std::vector<uint8_t>& byte
     out += kCrLf + "." + kCrLf;
 }
 
-}  // namespace
-
-std::string mail_message_text(const MailMessage& m, const std::string& attachment_name,
-                              const std::vector<uint8_t>& attachment) {
-    const bool with_attachment = !attachment_name.empty();
-    std::string out = headers(m, with_attachment);
-    if (with_attachment) {
-        out.reserve(out.size() + 512 + base64_lines_length(attachment.size()));
-        // A full path names the attachment by its last component.
-        append_attachment(file_name_of(attachment_name), attachment, out);
-        out += kCrLf;
+// UTF-8 text with every byte but RFC 3986's unreserved characters as %XX.
+std::string percent_encoded(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
+                                byte == '_' || byte == '~';
+        if (unreserved) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        }
     }
     return out;
 }
 
-std::string file_name_of(const std::string& path) {
-    const size_t i = path.rfind('\\');
-    return i == std::string::npos ? path : path.substr(i + 1);
+}  // namespace
+
+std::string mail_message_text(const std::string& subject, const std::string& attachment_path,
+                              const std::vector<uint8_t>& attachment) {
+    std::string out = headers(subject);
+    out.reserve(out.size() + 512 + base64_lines_length(attachment.size()));
+    append_attachment(file_name_of(attachment_path), attachment, out);
+    out += kCrLf;
+    return out;
 }
 
 MailRoute mail_route(const std::string& client) {
@@ -81,7 +89,10 @@ MailRoute mail_route(const std::string& client) {
 }
 
 std::string mailto_address(const std::string& subject, const std::string& jpeg_path) {
-    return "mailto:  ?subject=" + subject + "&body= \"" + jpeg_path + "\"";
+    // The fields the mail program has always been handed: two blanks for the recipient,
+    // and a blank before the quoted path as the body.
+    return "mailto:" + percent_encoded("  ") + "?subject=" + percent_encoded(subject) +
+           "&body=" + percent_encoded(" \"" + jpeg_path + "\"");
 }
 
 std::string client_from_value(const uint8_t* data, size_t n) {

@@ -8,29 +8,17 @@
 
 namespace vitrelo {
 
-struct MailMessage {
-    std::string from;
-    std::string to;
-    std::string cc;
-    std::string bcc;
-    std::string subject;
-    std::string body;
-    int32_t priority = -1;
-};
-
-// The whole message file: headers, the text part and, when attachment_name is not
-// empty, the base64 attachment part of `attachment`.
-std::string mail_message_text(const MailMessage& m, const std::string& attachment_name,
+// The whole unsent message file: the headers with `subject`, an empty text part and
+// `attachment` as a base64 part named by the last component of `attachment_path`.
+std::string mail_message_text(const std::string& subject, const std::string& attachment_path,
                               const std::vector<uint8_t>& attachment);
-
-// The last component of a Windows path.
-std::string file_name_of(const std::string& path);
 
 enum class MailRoute { MessageFile, Mailto, Unsupported };
 // From the name of the default mail program as the registry gives it.
 MailRoute mail_route(const std::string& client);
-// The mailto: address handed to the shell, not percent-encoded (as the mail program
-// expects it from this program).
+// The mailto: address handed to the shell, every field percent-encoded (RFC 6068):
+// the mail program's command line takes it as one argument whatever blanks, "&", "#"
+// or "%" the temporary folder's name holds. Subject and path in UTF-8.
 std::string mailto_address(const std::string& subject, const std::string& jpeg_path);
 // The client name from the raw bytes of the registry value: text up to the first
 // NUL, or all of it when there is none.

@@ -8,11 +8,11 @@
 namespace vitrelo {
 
 struct Capture {
-    Rect source;        // on the screen, inside `screen` whenever it fits
-    Size destination;   // in the picture, from its top-left corner; may exceed the picture
-                        // by part of one magnified pixel (drawn clipped)
-    Point shift;        // how far the source was pushed back onto the screen (screen pixels,
-                        // negative when pushed right/down); the drawn pointer follows it
+    Rect source;       // on the screen, inside `screen` whenever it fits
+    Size destination;  // in the picture, from its top-left corner; may exceed the picture
+                       // by part of one magnified pixel (drawn clipped)
+    Point shift;       // how far the source was pushed back onto the screen (screen pixels,
+                       // negative when pushed right/down); the drawn pointer follows it
 };
 
 // A picture of `picture` pixels at `zoom` around `pointer`, clamped to `screen`.

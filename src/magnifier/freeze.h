@@ -8,6 +8,8 @@ namespace vitrelo {
 // is clicked.
 enum class Freeze { Live, HeldByCtrl, Locked };
 
-inline bool frozen(Freeze f) { return f != Freeze::Live; }
+inline bool frozen(Freeze f) {
+    return f != Freeze::Live;
+}
 
 }  // namespace vitrelo

@@ -29,6 +29,10 @@ struct Rect {
     int32_t right() const { return left + width; }
     int32_t bottom() const { return top + height; }
     Size size() const { return {width, height}; }
+    // Left and top edges inside, right and bottom outside.
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right() && p.y >= top && p.y < bottom();
+    }
     friend bool operator==(const Rect& a, const Rect& b) {
         return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
     }
@@ -41,6 +45,8 @@ constexpr Color kWhite = 0x00FFFFFF;
 
 // Halves round to even, everywhere a fractional pixel becomes a whole one.
 // std::lrint follows the rounding mode, which this program never changes.
-inline int32_t round_even(double v) { return static_cast<int32_t>(std::lrint(v)); }
+inline int32_t round_even(double v) {
+    return static_cast<int32_t>(std::lrint(v));
+}
 
 }  // namespace vitrelo

@@ -7,11 +7,11 @@ namespace vitrelo {
 
 // Fixed sizes of the parts, in pixels at the window's DPI.
 struct PartSizes {
-    int32_t strip_height = 17;   // the info strip along the bottom
-    int32_t close_size = 18;     // close icon cell (icon 16 plus its border)
-    int32_t tool_icon = 16;      // colour / measuring icon at the strip's right end
-    int32_t swatch_width = 16;   // colour swatch
-    int32_t lock_size = 32;      // padlock / push-pin button
+    int32_t strip_height = 17;  // the info strip along the bottom
+    int32_t close_size = 18;    // close icon cell (icon 16 plus its border)
+    int32_t tool_icon = 16;     // colour / measuring icon at the strip's right end
+    int32_t swatch_width = 16;  // colour swatch
+    int32_t lock_size = 32;     // padlock / push-pin button
     Size logo{144, 95};
 };
 PartSizes part_sizes_for_dpi(int dpi);

@@ -11,17 +11,23 @@ namespace {
 constexpr int kKindCount = static_cast<int>(CommandKind::Close) + 1;
 constexpr int kIdsPerKind = 100;
 
+// Each item array of the menu has one caption for each choice of the model.
+static_assert(std::size(text::kZoomItems) == kZoomFactors.size());
+static_assert(std::size(text::kRefreshItems) == kRefreshPeriodsMs.size());
+static_assert(static_cast<int>(std::size(text::kSizeItems)) == kPresetCount);
+static_assert(static_cast<int>(std::size(text::kImageItems)) == kImageCommandCount);
+
 // How many items a command kind has.
 int item_count(CommandKind kind) {
     switch (kind) {
         case CommandKind::Zoom:
-            return static_cast<int>(std::size(text::kZoomItems));
+            return static_cast<int>(kZoomFactors.size());
         case CommandKind::Size:
-            return static_cast<int>(std::size(text::kSizeItems));
+            return kPresetCount;
         case CommandKind::Refresh:
-            return static_cast<int>(std::size(text::kRefreshItems));
+            return static_cast<int>(kRefreshPeriodsMs.size());
         case CommandKind::Image:
-            return static_cast<int>(std::size(text::kImageItems));
+            return kImageCommandCount;
         default:
             return 1;
     }
@@ -86,15 +92,15 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
                                s.settings.refresh_index));
         menu.push_back(submenu(text::kMenuImage, CommandKind::Image, text::kImageItems,
                                std::nullopt, s.image_enabled));
-        menu.push_back(
-            item(text::kMenuPickColor, {CommandKind::PickColor}, s.pick_color, !s.measuring));
+        menu.push_back(item(text::kMenuPickColor, {CommandKind::PickColor},
+                            s.tool == Tool::PickColor, s.tool != Tool::Measure));
         menu.push_back(
             item(text::kMenuCapture, {CommandKind::Capture}, s.capture_mode, s.capture_enabled));
         menu.push_back(item(text::kMenuInvert, {CommandKind::Invert}, s.settings.invert));
         menu.push_back(item(text::kMenuGrid, {CommandKind::Grid}, s.grid,
                             s.settings.zoom() >= kGridMinimumZoom));
-        menu.push_back(
-            item(text::kMenuMeasure, {CommandKind::Measure}, s.measuring, !s.pick_color));
+        menu.push_back(item(text::kMenuMeasure, {CommandKind::Measure}, s.tool == Tool::Measure,
+                            s.tool != Tool::PickColor));
         menu.push_back(separator());
     }
     MenuItem minimize =

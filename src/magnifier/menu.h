@@ -8,18 +8,33 @@
 #include "magnifier/freeze.h"
 #include "magnifier/presets.h"
 #include "magnifier/settings.h"
+#include "magnifier/tool.h"
 
 namespace vitrelo {
 
 // A command and, for the item arrays, which item.
-enum class CommandKind { Zoom, Size, Refresh, Image, PickColor, Capture, Invert, Grid, Measure,
-                         MinimizeRestore, Help, About, Close };
+enum class CommandKind {
+    Zoom,
+    Size,
+    Refresh,
+    Image,
+    PickColor,
+    Capture,
+    Invert,
+    Grid,
+    Measure,
+    MinimizeRestore,
+    Help,
+    About,
+    Close
+};
 struct Command {
     CommandKind kind;
     int index = 0;  // Zoom, Size, Refresh, Image: the item; otherwise 0
     friend bool operator==(Command a, Command b) { return a.kind == b.kind && a.index == b.index; }
 };
-enum class ImageCommand { Copy = 0, Save = 1, Mail = 2 };
+enum class ImageCommand { Copy, Save, Mail };
+constexpr int kImageCommandCount = static_cast<int>(ImageCommand::Mail) + 1;
 
 // A menu id is a small positive integer that round-trips a Command (0 = none).
 int command_id(Command c);
@@ -27,11 +42,11 @@ std::optional<Command> command_from_id(int id);
 
 struct MenuItem {
     std::string text;
-    int id = 0;                // 0 for separators and submenus
+    int id = 0;  // 0 for separators and submenus
     bool checked = false;
     bool enabled = true;
     bool separator = false;
-    bool is_default = false;   // drawn in bold
+    bool is_default = false;         // drawn in bold
     std::vector<MenuItem> children;  // not empty: a submenu
 };
 
@@ -42,9 +57,8 @@ struct MenuState {
     bool window_shown = true;    // false while only the tray icon is left
     bool image_enabled = false;  // the picture is frozen
     bool capture_mode = false;
-    bool capture_enabled = true; // greyed during a Ctrl pause
-    bool pick_color = false;
-    bool measuring = false;
+    bool capture_enabled = true;  // greyed during a Ctrl pause
+    Tool tool = Tool::None;       // the other tool is greyed
     bool grid = false;
 };
 

@@ -27,7 +27,9 @@ struct Image {
 inline Color color_from_pixel(uint32_t p) {
     return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
 }
-inline uint32_t pixel_from_color(Color c) { return color_from_pixel(c); }  // the swap is its own inverse
+inline uint32_t pixel_from_color(Color c) {
+    return color_from_pixel(c);
+}  // the swap is its own inverse
 
 Image copy_of(const PixelView& v);
 void fill(PixelView v, Color c);

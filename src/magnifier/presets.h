@@ -8,7 +8,7 @@
 namespace vitrelo {
 
 enum class Preset { Minimum, EighthScreen, QuarterScreen, TopBar, BottomBar };
-constexpr int kPresetCount = 5;
+constexpr int kPresetCount = static_cast<int>(Preset::BottomBar) + 1;
 
 // The window's outer rectangle after choosing `preset`, from the current window
 // rectangle, on `screen` (whose left/top is the origin of the bars), with the

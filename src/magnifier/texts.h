@@ -38,15 +38,16 @@ inline constexpr const char* kCloseTip = "Chiudi";
 
 // Start-up credits, printed over the logo.
 inline constexpr const char* kCredits = "Vitrelo - a cura del team Vitrelo";
-inline constexpr const char* kCreditsTeam = "(con la collaborazione di tutta la squadra di Vitrelo)";
+inline constexpr const char* kCreditsTeam =
+    "(con la collaborazione di tutta la squadra di Vitrelo)";
 
 // The menu.
 inline constexpr const char* kMenuZoom = "Zoom";
 inline constexpr const char* kZoomItems[] = {" .5 x", "  1 x", "  2 x", "  3 x", "  4 x",
-                                            "  6 x", "  8 x", "10 x",  "12 x"};
+                                             "  6 x", "  8 x", "10 x",  "12 x"};
 inline constexpr const char* kMenuSize = "Dimensione finestra";
 inline constexpr const char* kSizeItems[] = {"minima", "1/8 schermo", "1/4 schermo", "Barra Alta",
-                                            "Barra Bassa"};
+                                             "Barra Bassa"};
 inline constexpr const char* kMenuRefresh = "Refresh";
 inline constexpr const char* kRefreshItems[] = {"10 ms", "50 ms", "100 ms", "250 ms", "500 ms"};
 inline constexpr const char* kMenuImage = "Immagine";

@@ -1,5 +1,6 @@
 #include "win32/about_box.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -45,22 +46,27 @@ HINSTANCE instance() {
 }
 
 // "  Versione M.m.r" from the program's own version record; 0.0.0 when it has none.
+// Read from the resource itself: the version functions live in version.dll, which is
+// no known DLL (see libraries.h), and the fixed part of the record is all that is shown.
 std::string program_version() {
     int major = 0, minor = 0, revision = 0;
-    wchar_t path[MAX_PATH * 4];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-    DWORD ignored = 0;
-    const DWORD size = n > 0 && n < MAX_PATH * 4 ? GetFileVersionInfoSizeW(path, &ignored) : 0;
-    std::vector<BYTE> record(size);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (size > 0 && GetFileVersionInfoW(path, 0, size, record.data()) &&
-        VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&info), &length) && info &&
-        length >= sizeof(VS_FIXEDFILEINFO)) {
-        major = HIWORD(info->dwFileVersionMS);
-        minor = LOWORD(info->dwFileVersionMS);
-        // FILEVERSION major,minor,0,revision: the revision is the fourth field.
-        revision = LOWORD(info->dwFileVersionLS);
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resource::kVersion),
+                                      MAKEINTRESOURCEW(16));  // RT_VERSION
+    const DWORD size = found ? SizeofResource(nullptr, found) : 0;
+    const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const auto* record = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    // VS_VERSIONINFO: three WORDs, the key "VS_VERSION_INFO" with its NUL, padding to
+    // a DWORD boundary, then VS_FIXEDFILEINFO.
+    constexpr size_t kFixedAt = 40;
+    VS_FIXEDFILEINFO info = {};
+    if (record && size >= kFixedAt + sizeof(info)) {
+        std::memcpy(&info, record + kFixedAt, sizeof(info));
+        if (info.dwSignature == 0xFEEF04BD) {
+            major = HIWORD(info.dwFileVersionMS);
+            minor = LOWORD(info.dwFileVersionMS);
+            // FILEVERSION major,minor,0,revision: the revision is the fourth field.
+            revision = LOWORD(info.dwFileVersionLS);
+        }
     }
     return version_text(major, minor, revision);
 }
@@ -99,11 +105,10 @@ int scaled(HWND box, int pixels) {
 
 HWND add_part(HWND box, const wchar_t* kind, DWORD style, int id, Place p,
               const std::string& caption = {}) {
-    HWND part = CreateWindowExW(0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                scaled(box, p.x), scaled(box, p.y), scaled(box, p.width),
-                                scaled(box, p.height), box,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(),
-                                nullptr);
+    HWND part = CreateWindowExW(
+        0, kind, wide(caption).c_str(), WS_CHILD | WS_VISIBLE | style, scaled(box, p.x),
+        scaled(box, p.y), scaled(box, p.width), scaled(box, p.height), box,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
     SendMessageW(part, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
     return part;
 }

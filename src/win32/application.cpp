@@ -1,5 +1,7 @@
 #include "win32/application.h"
 
+#include "win32/text.h"
+
 namespace vitrelo::win32 {
 
 namespace {
@@ -26,7 +28,22 @@ bool Application::start() {
     if (!create_windows(instance_, *this, kFirstClientSize, windows_)) return false;
     view_.created();
     ready_ = true;
-    return guarded([&] { controller_.start(); });
+    if (!guarded([&] { controller_.start(); })) return false;
+    // The show runs on the timer: its ticks are handled here, so that whoever started
+    // the program goes on once the magnifier runs. Clicks on the window meanwhile are
+    // dropped by the system, the window being disabled.
+    MSG msg = {};
+    while (controller_.state().startup != Startup::Over) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == -1) return false;
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // left for run()
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
 }
 
 int Application::run() {
@@ -36,6 +53,15 @@ int Application::run() {
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+void Application::failed(const char* what) noexcept {
+    try {
+        OutputDebugStringW((L"Vitrelo: " + wide(what) + L"\n").c_str());
+        if (ready_) controller_.recover();
+    } catch (...) {
+        // Nothing more can be done here; the next message tries again.
+    }
 }
 
 void Application::client_resized(Size client) {

@@ -2,6 +2,8 @@
 // One object, owned by WinMain (or by a benchmark's main); no globals.
 #pragma once
 
+#include <exception>
+
 #include "app/controller.h"
 #include "win32/screen.h"
 #include "win32/services.h"
@@ -19,8 +21,8 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // Creates the windows and runs the controller's start-up (logo, fade-in), which
-    // returns with the timer running; false when the program cannot start.
+    // Creates the windows and runs the controller's start-up show (logo, fade-in)
+    // until the magnifier runs; false when the program cannot start.
     bool start();
     // The message loop, until the main window is gone; the exit code.
     int run();
@@ -38,10 +40,16 @@ public:
         try {
             f();
             return true;
+        } catch (const std::exception& e) {
+            failed(e.what());
         } catch (...) {
-            return false;
+            failed("an exception of no standard type");
         }
+        return false;
     }
+    // A failure caught where the system called in. The commands show their own
+    // messages; anything else is traced for a debugger, and the magnifier runs on.
+    void failed(const char* what) noexcept;
 
     // From the window procedures: the window's client area has a new size.
     void client_resized(Size client);

@@ -8,12 +8,16 @@ namespace vitrelo::win32 {
 
 namespace {
 
-constexpr size_t kFileCapacity = 255;
+// The longest path the system takes, with its NUL: a name that does not fit makes the
+// dialog fail.
+constexpr size_t kFileCapacity = 32768;
 
-// OFN_FILEMUSTEXIST, which the old flags carried, is left out: Windows documents it
-// for Open dialogs only ("It cannot be used with a Save As dialog box"), and where a
-// Save As dialog honours it, it refuses every new name.
-constexpr DWORD kSaveFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT;
+// OFN_FILEMUSTEXIST is left out: Windows documents it for Open dialogs only ("It cannot be
+// used with a Save As dialog box"), and where a Save As dialog honours it, it refuses every
+// new name. Without OFN_NOCHANGEDIR the chosen folder would stay the process's current one,
+// and a USB stick holding it could not be ejected until the program ends.
+constexpr DWORD kSaveFlags =
+    OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
 
 const wchar_t* or_null(const std::wstring& s) {
     return s.empty() ? nullptr : s.c_str();
@@ -61,7 +65,8 @@ std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {
     dialog.lpstrTitle = or_null(title);
     dialog.Flags = kSaveFlags;
     dialog.lpstrDefExt = or_null(extension);
-    if (!GetSaveFileNameW(&dialog)) return std::nullopt;
+    if (!GetSaveFileNameW(&dialog))  // cancelled, unless the dialog reports an error
+        return CommDlgExtendedError() == 0 ? std::nullopt : std::optional<std::string>("");
     file.resize(file.find(L'\0'));
     return utf8(file);
 }

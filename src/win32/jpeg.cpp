@@ -2,59 +2,49 @@
 
 #include <cstring>
 
+#include "win32/libraries.h"
 #include "win32/raii.h"
+#include "win32/window_picture.h"
 
 namespace vitrelo::win32 {
 
 namespace {
 
-constexpr GUID kJpegEncoder = {
+namespace flat = Gdiplus::DllExports;
+
+// GDI+'s built-in JPEG encoder and its quality parameter (EncoderQuality, whose
+// definition would bring in the import library).
+constexpr CLSID kJpegEncoder = {
     0x557cf401, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 constexpr GUID kQualityParameter = {
     0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
-constexpr ULONG kValueTypeLong = 4;
-constexpr int kOk = 0;  // GDI+'s Status Ok
 
-struct StartupInput {
-    UINT32 version;
-    void* debug_callback;
-    BOOL suppress_background_thread;
-    BOOL suppress_external_codecs;
-};
+// The functions a save needs: only their types come from the header, so that the
+// import library stays out and the program starts where GDI+ is missing.
+using Startup = decltype(&Gdiplus::GdiplusStartup);
+using Shutdown = decltype(&Gdiplus::GdiplusShutdown);
+using FromHbitmap = decltype(&flat::GdipCreateBitmapFromHBITMAP);
+using SaveToStream = decltype(&flat::GdipSaveImageToStream);
+using Dispose = decltype(&flat::GdipDisposeImage);
 
-// GDI+ functions are stdcall (WINGDIPAPI), which matters on 32-bit.
-using Startup = int(WINAPI*)(ULONG_PTR*, const StartupInput*, void*);
-using Shutdown = void(WINAPI*)(ULONG_PTR);
-using FromHbitmap = int(WINAPI*)(HBITMAP, HPALETTE, void**);
-using SaveToFile = int(WINAPI*)(void*, const WCHAR*, const CLSID*, const EncoderParameters*);
-using Dispose = int(WINAPI*)(void*);
-
-template <typename F>
-F function(const Module& library, const char* name) {
-    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(library.get(), name)));
-}
-
-Module load_gdiplus() {
-    return Module(LoadLibraryW(L"gdiplus.dll"));
-}
-
-// The library with the functions a save needs; each null when missing.
-struct Gdiplus {
-    Module library = load_gdiplus();
-    Startup startup = function<Startup>(library, "GdiplusStartup");
-    Shutdown shutdown = function<Shutdown>(library, "GdiplusShutdown");
-    FromHbitmap from_hbitmap = function<FromHbitmap>(library, "GdipCreateBitmapFromHBITMAP");
-    SaveToFile save = function<SaveToFile>(library, "GdipSaveImageToFile");
-    Dispose dispose = function<Dispose>(library, "GdipDisposeImage");
+// The library with those functions; each null when missing.
+struct Library {
+    Module module = load_system_library(L"gdiplus.dll");
+    Startup startup = library_function<Startup>(module.get(), "GdiplusStartup");
+    Shutdown shutdown = library_function<Shutdown>(module.get(), "GdiplusShutdown");
+    FromHbitmap from_hbitmap =
+        library_function<FromHbitmap>(module.get(), "GdipCreateBitmapFromHBITMAP");
+    SaveToStream save = library_function<SaveToStream>(module.get(), "GdipSaveImageToStream");
+    Dispose dispose = library_function<Dispose>(module.get(), "GdipDisposeImage");
     bool complete() const { return startup && shutdown && from_hbitmap && save && dispose; }
 };
 
 // GdiplusStartup .. GdiplusShutdown, the shutdown on every way out.
 class Session {
 public:
-    explicit Session(const Gdiplus& g) : g_(g) {
-        const StartupInput input{1, nullptr, FALSE, FALSE};
-        started_ = g_.startup(&token_, &input, nullptr) == kOk;
+    explicit Session(const Library& g) : g_(g) {
+        const Gdiplus::GdiplusStartupInput input;
+        started_ = g_.startup(&token_, &input, nullptr) == Gdiplus::Ok;
     }
     ~Session() {
         if (started_) g_.shutdown(token_);
@@ -64,69 +54,83 @@ public:
     explicit operator bool() const { return started_; }
 
 private:
-    const Gdiplus& g_;
+    const Library& g_;
     ULONG_PTR token_ = 0;
     bool started_ = false;
 };
 
-// A GDI+ image, disposed of before the session ends.
-class GdiplusImage {
+// A GDI+ bitmap, disposed of before the session ends.
+class GdiplusBitmap {
 public:
-    GdiplusImage(const Gdiplus& g, HBITMAP source) : g_(g) {
-        if (g_.from_hbitmap(source, nullptr, &image_) != kOk) image_ = nullptr;
+    GdiplusBitmap(const Library& g, HBITMAP source) : g_(g) {
+        if (g_.from_hbitmap(source, nullptr, &bitmap_) != Gdiplus::Ok) bitmap_ = nullptr;
     }
-    ~GdiplusImage() {
-        if (image_) g_.dispose(image_);
+    ~GdiplusBitmap() {
+        if (bitmap_) g_.dispose(bitmap_);
     }
-    GdiplusImage(const GdiplusImage&) = delete;
-    GdiplusImage& operator=(const GdiplusImage&) = delete;
-    void* get() const { return image_; }
+    GdiplusBitmap(const GdiplusBitmap&) = delete;
+    GdiplusBitmap& operator=(const GdiplusBitmap&) = delete;
+    Gdiplus::GpBitmap* get() const { return bitmap_; }
 
 private:
-    const Gdiplus& g_;
-    void* image_ = nullptr;
+    const Library& g_;
+    Gdiplus::GpBitmap* bitmap_ = nullptr;
 };
 
 // A 32-bit top-down DIB section with the image's pixels: the layout they already have.
 Bitmap dib_section_of(const Image& image) {
     const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
     if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return Bitmap();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = top_down_bitmap({image.width, image.height});
     void* bits = nullptr;
     Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (dib && bits) std::memcpy(bits, image.pixels.data(), count * sizeof(uint32_t));
     return bits ? std::move(dib) : Bitmap();
 }
 
+// What was written into a stream over memory.
+std::optional<std::vector<uint8_t>> contents_of(IStream* stream) {
+    STATSTG stat = {};
+    HGLOBAL memory = nullptr;
+    if (FAILED(stream->Stat(&stat, STATFLAG_NONAME)) ||
+        FAILED(GetHGlobalFromStream(stream, &memory)) || stat.cbSize.QuadPart > 0x7FFFFFFF ||
+        GlobalSize(memory) < stat.cbSize.QuadPart)
+        return std::nullopt;
+    const auto* data = static_cast<const uint8_t*>(GlobalLock(memory));
+    if (!data) return std::nullopt;
+    std::vector<uint8_t> bytes(data, data + static_cast<size_t>(stat.cbSize.QuadPart));
+    GlobalUnlock(memory);
+    return bytes;
+}
+
 }  // namespace
 
 JpegParameters::JpegParameters(int quality) : quality_(static_cast<ULONG>(quality)), block_{} {
-    block_.count = 1;
-    block_.parameter[0] = {kQualityParameter, 1, kValueTypeLong, &quality_};
+    block_.Count = 1;
+    block_.Parameter[0] = {kQualityParameter, 1, Gdiplus::EncoderParameterValueTypeLong, &quality_};
 }
 
 bool gdiplus_available() {
-    const Module library = load_gdiplus();
+    const Module library = load_system_library(L"gdiplus.dll");
     return library && GetProcAddress(library.get(), "GdipCreateBitmapFromHBITMAP") != nullptr;
 }
 
-bool save_jpeg(const Image& image, const std::wstring& path, int quality) {
-    const Gdiplus g;
-    if (!g.complete()) return false;
+std::optional<std::vector<uint8_t>> encode_jpeg(const Image& image, int quality) {
+    const Library g;
+    if (!g.complete()) return std::nullopt;
     const Bitmap dib = dib_section_of(image);
-    if (!dib) return false;
+    if (!dib) return std::nullopt;
     const Session session(g);
-    if (!session) return false;
-    const GdiplusImage picture(g, dib.get());
-    if (!picture.get()) return false;
+    if (!session) return std::nullopt;
+    const GdiplusBitmap picture(g, dib.get());
+    IStream* stream = nullptr;
+    if (!picture.get() || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
+        return std::nullopt;
+    const Stream owned(stream);
     const JpegParameters parameters(quality);
-    return g.save(picture.get(), path.c_str(), &kJpegEncoder, &parameters.block()) == kOk;
+    if (g.save(picture.get(), stream, &kJpegEncoder, &parameters.block()) != Gdiplus::Ok)
+        return std::nullopt;
+    return contents_of(stream);
 }
 
 }  // namespace vitrelo::win32

@@ -1,26 +1,17 @@
-// JPEG files through the system's GDI+, its flat API looked up by name, so that the
+// JPEG files through the system's GDI+, its flat API bound at run time, so that the
 // program starts and saves BMP files where GDI+ is missing.
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "magnifier/picture.h"
 #include "win32/windows_headers.h"
 
-namespace vitrelo::win32 {
+#include <gdiplus.h>  // needs <windows.h> and <objbase.h> first
 
-// GDI+'s EncoderParameter and EncoderParameters (with room for one entry), laid out
-// as the flat API reads them.
-struct EncoderParameter {
-    GUID guid;
-    ULONG count;
-    ULONG type;
-    void* value;
-};
-struct EncoderParameters {
-    UINT count;
-    EncoderParameter parameter[1];
-};
+namespace vitrelo::win32 {
 
 // The parameters of a save: the quality alone, as a Long. Not copyable: the entry
 // points at the value this object holds.
@@ -29,18 +20,19 @@ public:
     explicit JpegParameters(int quality);
     JpegParameters(const JpegParameters&) = delete;
     JpegParameters& operator=(const JpegParameters&) = delete;
-    const EncoderParameters& block() const { return block_; }
+    const Gdiplus::EncoderParameters& block() const { return block_; }
 
 private:
     ULONG quality_;
-    EncoderParameters block_;
+    Gdiplus::EncoderParameters block_;
 };
 
 // GDI+ can be loaded and turns a GDI bitmap into one of its own.
 bool gdiplus_available();
 
-// Writes the image at `path` (any existing file there is overwritten); false when
-// GDI+ is missing or any of its calls fails.
-bool save_jpeg(const Image& image, const std::wstring& path, int quality);
+// The image as a JPEG file's bytes; none when GDI+ is missing or any of its calls fails.
+// Encoded in memory: the file is written like every other (Win32Storage), whatever
+// the length of its path.
+std::optional<std::vector<uint8_t>> encode_jpeg(const Image& image, int quality);
 
 }  // namespace vitrelo::win32

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win32/application.h"
+#include "win32/libraries.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ std::wstring user_id() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    vitrelo::win32::search_system_folder_only();
     // Held for the life of the process; a second start ends silently.
     const Handle instance_mutex(
         CreateMutexW(nullptr, FALSE, (L"Local\\Vitrelo.Instance." + user_id()).c_str()));

@@ -64,6 +64,10 @@ struct MenuTraits {
     static HMENU none() { return nullptr; }
     static void close(HMENU h) { DestroyMenu(h); }
 };
+struct StreamTraits {  // a COM stream: released, not closed
+    static IStream* none() { return nullptr; }
+    static void close(IStream* s) { s->Release(); }
+};
 struct IconTraits {  // icons made by CreateIconIndirect / CopyIcon, not shared ones
     static HICON none() { return nullptr; }
     static void close(HICON h) { DestroyIcon(h); }
@@ -86,6 +90,7 @@ using File = Owned<HANDLE, FileTraits>;
 using Handle = Owned<HANDLE, HandleTraits>;
 using Menu = Owned<HMENU, MenuTraits>;
 using Icon = Owned<HICON, IconTraits>;
+using Stream = Owned<IStream*, StreamTraits>;
 
 // A DC borrowed with GetDC, given back with ReleaseDC.
 class WindowDc {
@@ -100,6 +105,23 @@ public:
 
 private:
     HWND w_;
+    HDC dc_;
+};
+
+// BeginPaint .. EndPaint, the end on every way out: an update region left invalid would
+// bring WM_PAINT back at once, again and again.
+class Painting {
+public:
+    explicit Painting(HWND w) : w_(w), dc_(BeginPaint(w, &ps_)) {}
+    ~Painting() { EndPaint(w_, &ps_); }
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+    HDC dc() const { return dc_; }
+    const RECT& area() const { return ps_.rcPaint; }  // what needs painting
+
+private:
+    HWND w_;
+    PAINTSTRUCT ps_ = {};
     HDC dc_;
 };
 

@@ -18,6 +18,7 @@
 #define VITRELO_TRAY_ICON 1003
 #define VITRELO_CLOSE_ICON 1004
 #define VITRELO_LOGO 2001
+#define VITRELO_VERSION 1
 
 #ifndef RC_INVOKED
 namespace vitrelo::win32::resource {
@@ -37,6 +38,7 @@ constexpr int kMeasureIcon = VITRELO_MEASURE_ICON;
 constexpr int kTrayIcon = VITRELO_TRAY_ICON;
 constexpr int kCloseIcon = VITRELO_CLOSE_ICON;
 constexpr int kLogo = VITRELO_LOGO;
+constexpr int kVersion = VITRELO_VERSION;
 
 }  // namespace vitrelo::win32::resource
 #endif

@@ -36,31 +36,42 @@ Rect monitor_rect(HMONITOR monitor) {
 Win32Screen::Win32Screen(Picture& picture)
     : picture_(picture), screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 
+void Win32Screen::screens_changed() {
+    last_monitor_.reset();
+    // One made before the change covers the desktop as it was: a monitor plugged in
+    // left of the primary one would stay out of it.
+    screen_ = Dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+}
+
 std::optional<Point> Win32Screen::pointer() {
     POINT p;
     if (!GetCursorPos(&p)) return std::nullopt;
     return Point{p.x, p.y};
 }
 
-bool Win32Screen::key_pressed(Key key) {
-    return GetAsyncKeyState(virtual_key(key)) != 0;
+bool Win32Screen::key_held(Key key) {
+    return (GetAsyncKeyState(virtual_key(key)) & 0x8000) != 0;
 }
 
-Rect Win32Screen::monitor_at(Point p) {
-    // Asked on every pass, while the pointer stays on one monitor for many: the system is
-    // asked again only once it leaves the monitor found last.
-    const auto on = [&p](const Rect& m) {
-        return p.x >= m.left && p.x < m.right() && p.y >= m.top && p.y < m.bottom();
-    };
-    if (last_monitor_ && on(*last_monitor_)) return *last_monitor_;
-    const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
-    last_monitor_ = on(m) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
-    return m;
+bool Win32Screen::key_pressed(Key key) {
+    // The system keeps the press for us: the low bit says "pressed since the last
+    // call", the high bit "down now". Under Wine the low bit is never set for the
+    // generic Ctrl, Shift and Alt keys, which are therefore only ever asked whether
+    // they are held.
+    return GetAsyncKeyState(virtual_key(key)) != 0;
 }
 
 Rect Win32Screen::monitor_of(const Rect& r) {
     const RECT area{r.left, r.top, r.right(), r.bottom()};
-    return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
+    if (r.width != 1 || r.height != 1)
+        return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
+    // A point is asked on every pass, while the pointer stays on one monitor for many:
+    // the system is asked again only once it leaves the monitor found last.
+    const Point p{r.left, r.top};
+    if (last_monitor_ && last_monitor_->contains(p)) return *last_monitor_;
+    const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
+    last_monitor_ = m.contains(p) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
+    return m;
 }
 
 std::optional<Color> Win32Screen::pixel(Point p) {

@@ -54,14 +54,17 @@ Win32Shell::~Win32Shell() {
     remove_tray_icon();
 }
 
-int Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) {
+std::optional<int> Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray,
+                                     std::optional<Point> at) {
     const Menu menu = build(items);
-    if (!menu) return 0;
+    if (!menu) return std::nullopt;
     POINT p = {};
-    if (at)
+    if (at) {
         p = {at->x, at->y};
-    else
+        ClientToScreen(window_, &p);
+    } else {
         GetCursorPos(&p);
+    }
     // From the tray the window is hidden and not active: without this the menu
     // would not close when the user clicks elsewhere.
     if (from_tray) SetForegroundWindow(window_);
@@ -71,6 +74,8 @@ int Win32Shell::popup(const std::vector<MenuItem>& items, bool from_tray, std::o
     // The classic companion of the call above: the next click dismisses a later
     // tray menu at once.
     if (from_tray) PostMessageW(window_, WM_NULL, 0, 0);
+    // 0 when dismissed: no item has that id.
+    if (chosen == 0) return std::nullopt;
     return chosen;
 }
 
@@ -90,8 +95,9 @@ bool Win32Shell::add_tray_icon() {
 void Win32Shell::remove_tray_icon() {
     if (!tray_window_) return;
     NOTIFYICONDATAW data = icon_data(tray_window_);
-    Shell_NotifyIconW(NIM_DELETE, &data);
-    tray_window_ = nullptr;
+    // Forgotten only once the shell has removed it (a busy shell can refuse): an icon
+    // left behind is asked for again, at the latest when the program ends.
+    if (Shell_NotifyIconW(NIM_DELETE, &data)) tray_window_ = nullptr;
 }
 
 }  // namespace vitrelo::win32

@@ -14,11 +14,18 @@ public:
     Win32Shell(const Win32Shell&) = delete;
     Win32Shell& operator=(const Win32Shell&) = delete;
 
-    int popup(const std::vector<MenuItem>& items, bool from_tray, std::optional<Point> at) override;
-    bool add_tray_icon() override;
-    void remove_tray_icon() override;
+    std::optional<int> popup(const std::vector<MenuItem>& items, bool from_tray,
+                             std::optional<Point> at) override;
+    bool set_tray_icon(bool shown) override {
+        if (shown) return add_tray_icon();
+        remove_tray_icon();
+        return true;
+    }
 
 private:
+    bool add_tray_icon();
+    void remove_tray_icon();
+
     HINSTANCE instance_;
     const HWND& window_;
     HWND tray_window_ = nullptr;  // the window the icon was added for, while it is there

@@ -1,8 +1,12 @@
 // Files, the temporary folder and the settings file, through the wide API so that
 // any folder name works.
 #include <algorithm>
+#include <cwchar>
 #include <functional>
 
+#include "export/file_names.h"
+#include "magnifier/settings_file.h"
+#include "magnifier/texts.h"
 #include "win32/jpeg.h"
 #include "win32/raii.h"
 #include "win32/services.h"
@@ -12,18 +16,10 @@ namespace vitrelo::win32 {
 
 namespace {
 
-constexpr DWORD kSettingCapacity = 255;
-
-std::string without_blanks(const std::string& s) {
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
-// The folder part with its backslash; "." for a bare name.
+// The folder part with its backslash; ".\\" for a bare name.
 std::wstring folder_of(const std::wstring& path) {
     const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+    return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
 }
 
 bool write_all(HANDLE file, const std::vector<uint8_t>& bytes) {
@@ -46,41 +42,92 @@ bool write_new_file(const std::wstring& path, const std::vector<uint8_t>& bytes)
     return CloseHandle(file.release()) != FALSE;  // a late write error shows here
 }
 
-// Runs `write` on a new file beside the target, then renames it over the target.
-// The temporary's name is short whatever the target's ("vitXXXX.tmp"), so a long
-// target name does not push it past MAX_PATH; the folder itself may hold at most
-// MAX_PATH - 14 characters, GetTempFileName's limit.
+// A new empty file "vitXXXX.tmp" in `folder`, as GetTempFileName makes them, but
+// without its limit of MAX_PATH - 14 characters on the folder: its path in the form
+// the file functions take, or "" when none can be made.
+std::wstring new_temporary_file(const std::wstring& folder) {
+    const DWORD start = GetTickCount() ^ GetCurrentProcessId();
+    for (DWORD i = 0; i < 0x10000; ++i) {
+        wchar_t name[16];
+        swprintf(name, 16, L"vit%04X.tmp", (start + i) & 0xFFFF);
+        const std::wstring path = extended_path(folder + name);
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return path;
+        }
+        // Another file of that name, or one held open: the next name. Anything else is
+        // the folder's fault, and the next name would fare no better.
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_SHARING_VIOLATION) break;
+    }
+    return {};
+}
+
+// Until the data is on the disk, a power cut after the rename can leave the target
+// holding zeros, with the old file gone. The writer may be the system's (the profile
+// functions), so the file is opened again for this.
+bool flush_to_disk(const std::wstring& path) {
+    const File file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
+}
+
+// Runs `write` on a new file beside the target, puts it on the disk, then renames it
+// over the target: the target is the old file or the new one, whole, whatever happens.
 bool replace_file(const std::string& target,
                   const std::function<bool(const std::wstring&)>& write) {
     const std::wstring path = wide(target);
-    wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(folder_of(path).c_str(), L"vit", 0, temporary)) return false;
-    // GetTempFileName has created the file: every failure from here removes it.
-    const bool done =
-        write(temporary) &&
-        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!done) DeleteFileW(temporary);
+    const std::wstring temporary = new_temporary_file(folder_of(path));
+    if (temporary.empty()) return false;
+    // From here every failure removes the temporary file.
+    const bool done = write(temporary) && flush_to_disk(temporary) &&
+                      MoveFileExW(temporary.c_str(), extended_path(path).c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!done) DeleteFileW(temporary.c_str());
     return done;
 }
 
-}  // namespace
-
-std::string Win32Storage::program_folder() {
+// The program's own path, whatever its length.
+std::string program_path() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (n == 0) return {};
         if (n < path.size()) {
             path.resize(n);
-            break;
+            return utf8(path);
         }
         path.resize(path.size() * 2);
     }
-    const size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::string() : utf8(path.substr(0, slash + 1));
 }
 
-std::string Win32Storage::temp_folder() {
+}  // namespace
+
+std::wstring extended_path(const std::wstring& p) {
+    if (p.size() < MAX_PATH || p.starts_with(L"\\\\?\\")) return p;
+    std::wstring full(p.size() + MAX_PATH, L'\0');
+    const DWORD n =
+        GetFullPathNameW(p.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (n == 0 || n >= full.size()) return p;
+    full.resize(n);
+    // \\server\share\... becomes \\?\UNC\server\share\...
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC" + full.substr(1);
+    return L"\\\\?\\" + full;
+}
+
+std::string beside_program(const std::string& name) {
+    const std::string path = program_path();
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1) + name;
+}
+
+std::string Win32Storage::program_folder() {
+    return vitrelo::folder_of(program_path());
+}
+
+std::string Win32Storage::temp_file(const std::string& name) {
     std::wstring path(MAX_PATH, L'\0');
     DWORD n = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
     // A longer path is not cut: the system reports the size it needs instead.
@@ -88,31 +135,34 @@ std::string Win32Storage::temp_folder() {
         path.resize(n);
         n = GetTempPathW(static_cast<DWORD>(path.size()), path.data());
     }
-    if (n == 0 || n > path.size()) return {};
+    // Without a temporary folder the name stands alone, in the current folder.
+    if (n == 0 || n > path.size()) return name;
     path.resize(n);
     if (path.back() != L'\\') path += L'\\';
-    return utf8(path);
+    return utf8(path) + name;
 }
 
 bool Win32Storage::file_exists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(extended_path(wide(path)).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string Win32Storage::read_setting(const std::string& file, const std::string& section,
-                                       const std::string& key) {
-    wchar_t value[kSettingCapacity] = {};
-    const DWORD n = GetPrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), nullptr,
-                                             value, kSettingCapacity, wide(file).c_str());
-    return without_blanks(utf8(std::wstring(value, n)));
+Settings Win32Storage::load_settings() {
+    const std::optional<std::vector<uint8_t>> bytes =
+        read_file(beside_program(text::kSettingsFile));
+    return settings_from_text(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
 }
 
-// A new file comes out in the ANSI code page without a byte-order mark: the system
-// writes Unicode only into a file that already is Unicode.
-bool Win32Storage::write_setting(const std::string& file, const std::string& section,
-                                 const std::string& key, const std::string& value) {
-    return WritePrivateProfileStringW(wide(section).c_str(), wide(key).c_str(), wide(value).c_str(),
-                                      wide(file).c_str()) != FALSE;
+// The whole file at once, replaced beside and renamed, so that a crash cannot leave
+// it half written; every line a user added is kept.
+bool Win32Storage::save_settings(const Settings& settings) {
+    const std::string path = beside_program(text::kSettingsFile);
+    const std::optional<std::vector<uint8_t>> old = read_file(path);
+    // A file that exists but cannot be read is not replaced by one that lost its lines.
+    if (!old && file_exists(path)) return false;
+    const std::string text =
+        updated_settings_text(old ? std::string(old->begin(), old->end()) : "", settings);
+    return write_file(path, std::vector<uint8_t>(text.begin(), text.end()));
 }
 
 bool Win32Storage::write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -121,8 +171,8 @@ bool Win32Storage::write_file(const std::string& path, const std::vector<uint8_t
 }
 
 std::optional<std::vector<uint8_t>> Win32Storage::read_file(const std::string& path) {
-    const File file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const File file(CreateFileW(extended_path(wide(path)).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF)
         return std::nullopt;
@@ -143,8 +193,8 @@ bool Win32Storage::jpeg_available() {
 }
 
 bool Win32Storage::write_jpeg(const Image& image, const std::string& path, int quality) {
-    return replace_file(
-        path, [&](const std::wstring& temporary) { return save_jpeg(image, temporary, quality); });
+    const std::optional<std::vector<uint8_t>> jpeg = encode_jpeg(image, quality);
+    return jpeg && write_file(path, *jpeg);
 }
 
 }  // namespace vitrelo::win32

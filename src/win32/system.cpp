@@ -7,10 +7,13 @@
 #include <vector>
 
 #include "export/mail.h"
+#include "magnifier/texts.h"
+#include "win32/libraries.h"
 #include "win32/raii.h"
 #include "win32/resources.h"
 #include "win32/services.h"
 #include "win32/text.h"
+#include "win32/window_picture.h"
 
 namespace vitrelo::win32 {
 
@@ -61,13 +64,7 @@ Bitmap device_bitmap_of(const Image& image) {
     if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return Bitmap();
     const WindowDc screen(nullptr);
     Bitmap bitmap(CreateCompatibleBitmap(screen.get(), image.width, image.height));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top row first, as the image holds them
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = top_down_bitmap({image.width, image.height});
     const int rows = bitmap
                          ? SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(image.height),
                                      image.pixels.data(), &info, DIB_RGB_COLORS)
@@ -139,13 +136,20 @@ void Win32System::open(const std::string& target) {
     ShellExecuteW(nullptr, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool Win32System::open_help() {
+    const std::string path = beside_program(text::kHelpFile);
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    open_help(path);
+    return true;
+}
+
 void Win32System::open_help(const std::string& path) {
     using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     // Never freed: the help window lives in this library after the call returns.
-    const HMODULE library = LoadLibraryW(L"hhctrl.ocx");
-    if (!library) return;
-    const auto html_help = reinterpret_cast<HtmlHelp>(
-        reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")));
+    const HMODULE library = load_system_library(L"hhctrl.ocx").release();
+    const auto html_help = library_function<HtmlHelp>(library, "HtmlHelpW");
     if (html_help) html_help(window_, wide(path).c_str(), HH_DISPLAY_TOPIC, 0);
 }
 
@@ -155,33 +159,14 @@ void Win32System::play(Sound sound) {
     // Resource memory stays valid for the program's life, as asynchronous playback
     // from memory requires.
     const void* wave = loaded ? LockResource(loaded) : nullptr;
-    if (wave) sndPlaySoundW(static_cast<LPCWSTR>(wave), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
+    const auto play_sound = library_function<decltype(&sndPlaySoundW)>(winmm(), "sndPlaySoundW");
+    if (wave && play_sound)
+        play_sound(static_cast<LPCWSTR>(wave), SND_ASYNC | SND_NODEFAULT | SND_MEMORY);
 }
 
-void Win32System::sleep(int ms) {
-    Sleep(static_cast<DWORD>(std::max(ms, 0)));
-}
-
-bool Win32System::can_fade() {
-    OSVERSIONINFOW version = {};
-    version.dwOSVersionInfoSize = sizeof(version);
-    return GetVersionExW(&version) && version.dwMajorVersion >= 5;
-}
-
-Win32System::~Win32System() {
-    fine_timer(false);
-}
-
-void Win32System::fine_timer(bool on) {
-    // Every timeEndPeriod must match a timeBeginPeriod that succeeded. Since Windows 10
-    // 2004 the precision is this process's alone; before, it was the whole system's.
-    if (on == fine_timer_) return;
-    if (on) {
-        fine_timer_ = timeBeginPeriod(1) == TIMERR_NOERROR;
-    } else {
-        timeEndPeriod(1);
-        fine_timer_ = false;
-    }
+HMODULE Win32System::winmm() {
+    if (!winmm_) winmm_ = load_system_library(L"winmm.dll");
+    return winmm_.get();
 }
 
 void Win32System::quit() {

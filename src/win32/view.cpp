@@ -1,11 +1,14 @@
 #include "win32/view.h"
 
 #include "magnifier/texts.h"
+#include "win32/libraries.h"
 #include "win32/text.h"
 
 namespace vitrelo::win32 {
 
 namespace {
+
+constexpr int kSystemTickMs = 16;  // rounded up from 15.6
 
 Font credits_font(int dpi, bool italic) {
     return Font(CreateFontW(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, italic ? TRUE : FALSE, FALSE,
@@ -39,6 +42,10 @@ void print_centred(HDC dc, const Font& font, int picture_width, int y, const std
 Win32View::Win32View(HINSTANCE instance, Windows& windows, Picture& picture)
     : windows_(windows), picture_(picture), resources_(instance) {}
 
+Win32View::~Win32View() {
+    set_fine_timer(false);
+}
+
 void Win32View::created() {
     dpi_changed(window_dpi(windows_.main));
     remember_geometry();
@@ -61,16 +68,12 @@ void Win32View::remember_geometry() {
 
 bool Win32View::client_resized(Size client) {
     if (client == client_size_) return false;
+    // GDI may refuse a picture that large (a huge window in the 32-bit build): the old
+    // one stays, and with it the size everything is laid out and drawn by.
+    if (!picture_.resize(client)) return false;
     client_size_ = client;
-    picture_.resize(client);
     if (windows_.picture) MoveWindow(windows_.picture, 0, 0, client.width, client.height, TRUE);
     return true;
-}
-
-Point Win32View::client_origin() {
-    POINT p = {0, 0};
-    ClientToScreen(windows_.main, &p);
-    return {p.x, p.y};
 }
 
 void Win32View::set_window_rect(const Rect& r) {
@@ -82,15 +85,12 @@ void Win32View::set_window_rect(const Rect& r) {
     SetWindowPos(windows_.main, nullptr, r.left, r.top, r.width, r.height, flags);
 }
 
-void Win32View::set_size_limits(Size minimum, std::optional<Size> maximum) {
-    minimum_ = minimum;
-    maximum_ = maximum;
-}
-
 void Win32View::limit_tracking(MINMAXINFO& info) const {
-    if (minimum_.width > 0 && minimum_.height > 0)
-        info.ptMinTrackSize = {minimum_.width, minimum_.height};
-    if (maximum_) info.ptMaxTrackSize = {maximum_->width, maximum_->height};
+    const Size minimum = state_.minimum_size;
+    if (minimum.width > 0 && minimum.height > 0)
+        info.ptMinTrackSize = {minimum.width, minimum.height};
+    if (const auto& maximum = state_.maximum_size)
+        info.ptMaxTrackSize = {maximum->width, maximum->height};
 }
 
 void Win32View::show(const ViewState& state) {
@@ -110,12 +110,26 @@ void Win32View::show(const ViewState& state) {
     // The pointer changes at once, not at the next move of the mouse.
     if (state.picture_pointer != old.picture_pointer && pointer_over(windows_.picture))
         SetCursor(resources_.pointer(state.picture_pointer));
-    if (state.logo_shown != old.logo_shown) {
-        if (state.logo_shown)
-            SetWindowPos(windows_.logo, HWND_TOP, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ShowWindow(windows_.logo, state.logo_shown ? SW_SHOWNA : SW_HIDE);
+    if (state.logo_shown != old.logo_shown) show_logo(state.logo_shown);
+    show_window(state, old);
+}
+
+// The window itself last: once shown, it is seen as described.
+void Win32View::show_window(const ViewState& state, const ViewState& old) {
+    if (state.topmost != old.topmost)
+        SetWindowPos(windows_.main, state.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE);
+    if (state.enabled != old.enabled) EnableWindow(windows_.main, state.enabled);
+    if (state.alpha != old.alpha) set_alpha(state.alpha);
+    if (state.shown != old.shown) ShowWindow(windows_.main, state.shown ? SW_SHOW : SW_HIDE);
+}
+
+void Win32View::show_logo(bool shown) {
+    if (shown) {
+        SetWindowPos(windows_.logo, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        draw_credits();
     }
+    ShowWindow(windows_.logo, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32View::lay_out(const Layout& layout) {
@@ -177,7 +191,8 @@ void Win32View::present() {
     if (state_.lock != LockIcon::Hidden) InvalidateRect(windows_.lock, nullptr, FALSE);
 }
 
-void Win32View::draw_credits(const std::string& line, const std::string& italic_line) {
+// The credit lines, centred over the picture (the second in italics).
+void Win32View::draw_credits() {
     const HDC dc = picture_.dc();
     if (!dc) return;
     const Font normal = credits_font(dpi(), false);
@@ -185,25 +200,14 @@ void Win32View::draw_credits(const std::string& line, const std::string& italic_
     const int width = picture_.size().width;
     // Each line starts where the one before ended, the first below an empty one.
     const int height = line_height(dc, normal);
-    print_centred(dc, normal, width, height, line);
-    print_centred(dc, italic, width, 2 * height, italic_line);
+    print_centred(dc, normal, width, height, text::kCredits);
+    print_centred(dc, italic, width, 2 * height, text::kCreditsTeam);
 }
 
-void Win32View::set_shown(bool shown) {
-    ShowWindow(windows_.main, shown ? SW_SHOW : SW_HIDE);
-}
-
-void Win32View::set_enabled(bool enabled) {
-    EnableWindow(windows_.main, enabled);
-}
-
-void Win32View::set_topmost(bool topmost) {
-    SetWindowPos(windows_.main, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
-}
-
+// Layered windows exist from Windows 2000 on, and the program needs XP anyway. Should
+// the system refuse the alpha, the window still shows, opaque: the fade goes unseen
+// and the start-up show only takes its time.
 void Win32View::set_alpha(uint8_t alpha) {
-    // The style is read and written at every step, as a fade has always done.
     const LONG style = GetWindowLongW(windows_.main, GWL_EXSTYLE);
     SetWindowLongW(windows_.main, GWL_EXSTYLE, style | WS_EX_LAYERED);
     SetLayeredWindowAttributes(windows_.main, 0, alpha, LWA_ALPHA);
@@ -216,21 +220,32 @@ void Win32View::drag() {
 }
 
 void Win32View::set_timer(std::optional<int> period_ms) {
-    if (period_ms)
+    // SetTimer rounds its period up to the system's tick, about 15.6 ms unless a
+    // program asks for more precision. The precision is held from before a shorter
+    // period starts until after it stops, and never otherwise: a finer tick costs the
+    // machine power.
+    const bool fine = period_ms && *period_ms < kSystemTickMs;
+    if (fine) set_fine_timer(true);
+    if (period_ms && windows_.main)
         SetTimer(windows_.main, kTimerId, static_cast<UINT>(*period_ms), nullptr);
-    else
+    else if (windows_.main)
         KillTimer(windows_.main, kTimerId);
+    if (!fine) set_fine_timer(false);
 }
 
-void Win32View::pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // left for the message loop
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+void Win32View::set_fine_timer(bool on) {
+    // Every timeEndPeriod must match a timeBeginPeriod that succeeded. Since Windows 10
+    // 2004 the precision is this process's alone; before, it was the whole system's.
+    if (on == fine_timer_) return;
+    if (!winmm_) winmm_ = load_system_library(L"winmm.dll");
+    const auto begin =
+        library_function<decltype(&timeBeginPeriod)>(winmm_.get(), "timeBeginPeriod");
+    const auto end = library_function<decltype(&timeEndPeriod)>(winmm_.get(), "timeEndPeriod");
+    if (on) {
+        fine_timer_ = begin && end && begin(1) == TIMERR_NOERROR;
+    } else {
+        end(1);  // there since its timeBeginPeriod
+        fine_timer_ = false;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "magnifier/texts.h"
 #include "win32/application.h"
+#include "win32/libraries.h"
 #include "win32/resources.h"
 #include "win32/text.h"
 
@@ -34,11 +35,6 @@ Point point_of(LPARAM lp) {
     return {static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
 }
 
-bool inside(const Rect& r, LPARAM lp) {
-    const Point p = point_of(lp);
-    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
-}
-
 // Shift+F10 and the menu key reach the focused window as WM_CONTEXTMENU at the point
 // (-1, -1); one with a real point comes from a right-click on the frame or the strip,
 // which opens nothing.
@@ -50,8 +46,7 @@ bool keyboard_menu(Application& app, LPARAM lp) {
 
 bool pointer_inside(HWND h, const Rect& r) {
     POINT p;
-    if (!GetCursorPos(&p) || !ScreenToClient(h, &p)) return false;
-    return p.x >= r.left && p.x < r.right() && p.y >= r.top && p.y < r.bottom();
+    return GetCursorPos(&p) && ScreenToClient(h, &p) && r.contains({p.x, p.y});
 }
 
 LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
@@ -118,11 +113,10 @@ LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) 
     Controller& controller = app.controller();
     switch (m) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            if (HDC dc = BeginPaint(h, &ps))
-                paint_picture(dc, ps.rcPaint, app.view().picture_dc(), app.view().state(),
-                              app.view().resources());
-            EndPaint(h, &ps);
+            const Painting painting(h);
+            if (painting.dc())
+                paint_picture(painting.dc(), painting.area(), app.view().picture_dc(),
+                              app.view().state(), app.view().resources());
             return 0;
         }
         case WM_ERASEBKGND:
@@ -169,7 +163,7 @@ LRESULT strip_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_LBUTTONUP:
-            if (state.strip_shown && inside(state.layout.close, lp))
+            if (state.strip_shown && state.layout.close.contains(point_of(lp)))
                 app.guarded([&] { app.controller().close_icon_clicked(); });
             return 0;
     }
@@ -196,7 +190,7 @@ LRESULT lock_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
                 ReleaseCapture();
                 RECT c;
                 GetClientRect(h, &c);
-                if (inside({0, 0, c.right, c.bottom}, lp))
+                if (Rect{0, 0, c.right, c.bottom}.contains(point_of(lp)))
                     app.guarded([&] { app.controller().lock_clicked(); });
             }
             return 0;
@@ -215,12 +209,21 @@ LRESULT logo_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
 
 using Handler = LRESULT (*)(Application&, HWND, UINT, WPARAM, LPARAM);
 
+// Every message reaches the program's code through here; nothing thrown may cross
+// DispatchMessage (or the system's own loops: a menu, a move, a dialog).
 template <Handler handler>
 LRESULT CALLBACK procedure(HWND h, UINT m, WPARAM wp, LPARAM lp) {
     // WM_GETMINMAXINFO comes before WM_NCCREATE: no Application yet.
     Application* app = application_of(h, m, lp);
     if (!app) return DefWindowProcW(h, m, wp, lp);
-    return handler(*app, h, m, wp, lp);
+    try {
+        return handler(*app, h, m, wp, lp);
+    } catch (const std::exception& e) {
+        app->failed(e.what());
+    } catch (...) {
+        app->failed("an exception of no standard type");
+    }
+    return DefWindowProcW(h, m, wp, lp);
 }
 
 bool register_class(HINSTANCE instance, const wchar_t* name, WNDPROC proc, UINT style) {
@@ -279,14 +282,30 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
     add_tool(tooltip, w.strip, 1, 0, close_tip.c_str());
 }
 
+// Run as administrator, the program would not hear the shell's broadcast from a process
+// of lower integrity (UIPI), and its tray icon would not come back after a restart of
+// Explorer. The filter is Windows 7's, else Vista's; older systems have no UIPI.
+void let_through(HWND window, UINT message) {
+    using FilterForWindow = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using FilterForProcess = BOOL(WINAPI*)(UINT, DWORD);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW and MSGFLT_ADD
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (const auto filter =
+            library_function<FilterForWindow>(user32, "ChangeWindowMessageFilterEx"))
+        filter(window, message, kAllow, nullptr);
+    else if (const auto old =
+                 library_function<FilterForProcess>(user32, "ChangeWindowMessageFilter"))
+        old(message, kAllow);
+}
+
 }  // namespace
 
 int window_dpi(HWND window) {
     // GetDpiForWindow is there from Windows 10 1607; the manifest then makes the
     // program aware of each monitor's DPI.
     using DpiForWindow = UINT(WINAPI*)(HWND);
-    const auto dpi_for_window = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto dpi_for_window =
+        library_function<DpiForWindow>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     if (window && dpi_for_window)
         if (const UINT dpi = dpi_for_window(window)) return static_cast<int>(dpi);
     // The system's DPI: every monitor's before Windows 8.1.
@@ -311,6 +330,7 @@ bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& 
     w.main = CreateWindowExW(0, kMainClass, title.c_str(), style, x, y, width, height, nullptr,
                              nullptr, instance, &app);
     if (!w.main) return false;
+    if (w.taskbar_created) let_through(w.main, w.taskbar_created);
     const RECT whole = {0, 0, client.cx, client.cy};
     w.picture = child(instance, app, kPictureClass, w.main, whole, WS_CLIPCHILDREN | WS_VISIBLE);
     if (w.picture) w.picture_dc = GetDC(w.picture);  // its own DC: never released

@@ -15,13 +15,13 @@ void draw_icon(HDC dc, HICON icon, int x, int y, int side) {
     if (icon) DrawIconEx(dc, x, y, icon, side, side, 0, nullptr, DI_NORMAL);
 }
 
-int tool_icon_id(ToolIcon icon) {
+int tool_icon_id(Tool icon) {
     switch (icon) {
-        case ToolIcon::PickColor:
+        case Tool::PickColor:
             return resource::kPickColorIcon;
-        case ToolIcon::Measure:
+        case Tool::Measure:
             return resource::kMeasureIcon;
-        case ToolIcon::None:
+        case Tool::None:
             break;
     }
     return 0;
@@ -53,12 +53,10 @@ Font message_font(int dpi, int system_dpi) {
 // Paints through BeginPaint/EndPaint; `paint` gets the DC and the client rectangle.
 template <typename F>
 void painting(HWND window, F paint) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
+    const Painting painting(window);
     RECT client;
     GetClientRect(window, &client);
-    if (dc) paint(dc, client, ps.rcPaint);
-    EndPaint(window, &ps);
+    if (painting.dc()) paint(painting.dc(), client, painting.area());
 }
 
 void draw_strip(HDC dc, const RECT& client, const ViewState& state,

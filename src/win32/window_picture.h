@@ -9,6 +9,10 @@
 
 namespace vitrelo::win32 {
 
+// The header of a 32-bpp top-down bitmap: rows top first, as images and the picture
+// hold them.
+BITMAPINFO top_down_bitmap(Size size);
+
 class Picture {
 public:
     // A new size keeps the pixels that still fit in place and makes the new area

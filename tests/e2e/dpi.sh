@@ -16,7 +16,7 @@ step "live picture at 2x, clamped at the screen's corner"
 wait_for_live_picture 700 600
 wait_for_live_picture 3 2
 step "the colour readout: a strip of 26 rows, its text and icon whole inside it"
-menu $(down_keys 5) Return
+menu_choose pick_color
 STRIP=26
 wait_for_live_picture 700 600 $((STRIP * CW)) $(((STRIP - 1) * CW))
 # The box WxH+X+Y of what is not the strip's face in the strip's area from x $1, $2 wide.
@@ -28,6 +28,6 @@ read -r w h x y <<<"$(strip_box 51 $((CW - 51 - 26)) | tr 'x+' '  ')"
 read -r w h x y <<<"$(strip_box $((CW - 26)) 26 | tr 'x+' '  ')"
 ((w >= 20 && h >= 20 && y + h <= STRIP)) || fail "the tool icon is ${w}x$h at +$x+$y in the strip"
 step "\"minima\" at 144 dpi"
-menu Down Down Right Return
+menu_choose size_minimum
 wait_for 10 "\"minima\" is not 252x160" _outer_rect_is "$WX $WY 252 160"
 echo OK

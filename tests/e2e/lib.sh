@@ -4,7 +4,7 @@
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-ROOT=$(cd "$E2E_DIR/../.." && pwd)
+source "$E2E_DIR/../../scripts/common.sh"   # ROOT, run_xvfb
 : "${E2E_DISPLAY:=:$((${VITRELO_DISPLAY_BASE:-${E2E_DISPLAY_BASE:-20}} + ${E2E_DISPLAY_N:-21}))}"
 : "${E2E_TMP:=/tmp/vitrelo-e2e-$(basename "$0" .sh)}"
 : "${E2E_CACHE:=$ROOT/build/native/e2e}" "${VITRELO_TOOLS:=$ROOT/build/win64}"
@@ -13,7 +13,7 @@ ROOT=$(cd "$E2E_DIR/../.." && pwd)
 export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 ZOOM=2      # the program starts at 2x; 0.5 stands for " .5 x"
 INVERTED=   # 1 once "Inverti colori" is on
-GRID=    # the grid's step once "Griglia" is on: its lines' pixels alternate 0x808080, 0xC0C0C0
+GRID=       # the grid's step once "Griglia" is on: its lines' pixels alternate 0x808080, 0xC0C0C0
 rm -rf "$E2E_TMP" && mkdir -p "$E2E_TMP" "$E2E_CACHE"
 _pids=()
 _finish() {
@@ -37,11 +37,8 @@ wait_for() {
     done
 }
 start_xvfb() {
-    Xvfb "$E2E_DISPLAY" -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset \
-        >"$E2E_TMP/xvfb.log" 2>&1 &
-    _pids+=($!)
-    export DISPLAY=$E2E_DISPLAY
-    wait_for 10 "Xvfb $E2E_DISPLAY did not answer" eval 'xdpyinfo >/dev/null 2>&1'
+    run_xvfb "$E2E_DISPLAY" "${SCREEN_W}x$SCREEN_H" "$E2E_TMP/xvfb.log" || fail "no X server"
+    _pids+=("$XVFB_PID")
 }
 # The root picture, set before the program starts (a window mapped later would cover it); every
 # pixel differs from its eight neighbours, so a picture off by one pixel never matches.
@@ -150,10 +147,38 @@ open_menu() {
 _menu_open() { MENU=$(_other_windows | grep -vxF "${_already_open:-none}" | head -n1) && [ -n "$MENU" ]; }
 _menu_closed() { ! xdotool search --onlyvisible --classname '^vitrelo\.exe$' | grep -x "$MENU" >/dev/null; }
 choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _menu_closed; }
-# Items by Down from the top: 0 Zoom, 1 Dimensione finestra, 2 Refresh, 3 Immagine, 4 Individua
-# colore, 5 Cattura, 6 Inverti, 7 Griglia, 8 X-Y, 9 Minimizza, 10 Help, 11 Chiudi. Wait for the
-# effect before the next click: one that comes as Wine leaves the menu is lost.
+# Opens the menu and presses the keys $@. Wait for the effect before the next click: one that
+# comes as Wine leaves the menu is lost.
 menu() { open_menu && choose "$@"; }
-down_keys() { for ((_i = 0; _i < $1; _i++)); do echo Down; done; }
-close_program() { menu Up Return && wait_for 10 "the program did not end after \"Chiudi\"" _ended; }
+# The popup menu's items in the order the program builds them, one line per top-level item
+# (Zoom, Dimensione finestra, Refresh, Immagine, Individua colore, Cattura Immagine, Inverti
+# colori, Griglia, Dimensioni X-Y, Minimizza, Help, Chiudi), a submenu's items after a colon.
+# MENU_KEYS[COMMAND] are the keys that reach an item of the menu just opened: nothing is
+# highlighted then, so Down once more than the item's place (disabled items take a place,
+# separators none); Right opens a submenu on its first item, Down moves on from there.
+declare -A MENU_KEYS
+_menu_place=0
+while read -r _entry; do
+    _keys=$(printf 'Down %.0s' $(seq 0 "$_menu_place")) && _menu_place=$((_menu_place + 1))
+    if [[ $_entry != *:* ]]; then MENU_KEYS[$_entry]=${_keys% } && continue; fi
+    _keys+=Right
+    for _item in ${_entry#*:}; do MENU_KEYS[$_item]=$_keys && _keys+=" Down"; done
+done <<'ITEMS'
+zoom: zoom_0.5x zoom_1x zoom_2x zoom_3x zoom_4x zoom_6x zoom_8x zoom_10x zoom_12x
+size: size_minimum size_eighth size_quarter size_top_bar size_bottom_bar
+refresh: refresh_10ms refresh_50ms refresh_100ms refresh_250ms refresh_500ms
+image: image_copy image_save image_mail
+pick_color
+capture
+invert
+grid
+measure
+minimize
+help: help_contents about
+close
+ITEMS
+menu_keys() { [ -n "${MENU_KEYS[$1]:-}" ] && echo "${MENU_KEYS[$1]}" || fail "no menu item $1"; }
+# Chooses the item $1 (a name of MENU_KEYS) from the menu opened by a right-click.
+menu_choose() { local keys && keys=$(menu_keys "$1") && menu $keys Return; }
+close_program() { menu_choose close && wait_for 10 "the program did not end after \"Chiudi\"" _ended; }
 _ended() { ! kill -0 "$VITRELO_PID" 2>/dev/null; }

@@ -27,27 +27,27 @@ for p in "0 1020 300" "1 1400 300" "1 1820 595" "1 1600 700"; do
     wait_for_live_picture "$x" "$y"
 done
 step "the start-up size and the presets on the first monitor"
-# Chooses item $1 of "Dimensione finestra", named $3, and waits for the rectangle $2.
+# Chooses the preset $1, named $3 in the menu, and waits for the rectangle $2.
 preset() {
-    menu Down Down Right $(down_keys "$1") Return
+    menu_choose "$1"
     wait_for 10 "$3 is not at $2" _outer_rect_is "$2"
 }
 # "minima" is 1600 x 1600 twips (106.67 pixels, realised as 107) by 2520 twips.
 wait_for 10 "the start-up size is not 256x192" _outer_rect_is "$WX $WY 256 192"
 # "1/4 schermo" grows to the right and down, pushed back inside the monitor.
-preset 2 "$((WX < 512 ? WX : 512)) $((WY < 384 ? WY : 384)) 512 384" "1/4 schermo"
-preset 0 "$WX $WY 168 107" "minima"
-preset 3 "0 0 1024 107" "Barra Alta"
-preset 4 "0 661 1024 107" "Barra Bassa"
+preset size_quarter "$((WX < 512 ? WX : 512)) $((WY < 384 ? WY : 384)) 512 384" "1/4 schermo"
+preset size_minimum "$WX $WY 168 107" "minima"
+preset size_top_bar "0 0 1024 107" "Barra Alta"
+preset size_bottom_bar "0 661 1024 107" "Barra Bassa"
 # From the bottom bar the height grows after the width: pushed up to keep the bottom edge.
-preset 1 "0 576 256 192" "1/8 schermo"
+preset size_eighth "0 576 256 192" "1/8 schermo"
 step "dragged onto the second monitor, the bars dock along it"
 drag_window $((1300 - WX)) $((200 - WY))
 wait_for 10 "the window did not reach the second monitor" _outer_rect_is "1300 200 $WW $WH"
 # An eighth of 600 is below the minimum height of 107.
-preset 3 "1024 0 800 107" "\"Barra Alta\" along the second monitor's top"
-preset 4 "1024 493 800 107" "\"Barra Bassa\" along its bottom"
-preset 1 "1024 450 200 150" "\"1/8 schermo\" of the second monitor"
+preset size_top_bar "1024 0 800 107" "\"Barra Alta\" along the second monitor's top"
+preset size_bottom_bar "1024 493 800 107" "\"Barra Bassa\" along its bottom"
+preset size_eighth "1024 450 200 150" "\"1/8 schermo\" of the second monitor"
 step "dragged to 50 pixels past the right edge"
 drag_window $((1824 - 200 + 50 - WX)) 0
 wait_for 10 "the dragged window did not come back onto the monitor" _outer_rect_is "1624 450 200 150"

@@ -2,13 +2,15 @@
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
-# window_probe.exe standing in for the mail program; the zooms " .5 x" and "  6 x", "Griglia",
-# "Inverti colori".
+# window_probe.exe standing in for the mail program, with a temporary folder whose name holds a
+# blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori". Throughout, DLLs
+# planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp
+ODD_TEMP='Vitrelo & co 100%'
+TEMP_WINE=$WINEPREFIX/drive_c/users/$(id -un)/Temp/$ODD_TEMP
 EML=$TEMP_WINE/VitreloImage.eml JPG=$TEMP_WINE/SnapShotVitrelo.jpg RECORD_LOG=$E2E_TMP/record.txt
-rm -f "$EML" "$JPG"
+rm -rf "$TEMP_WINE" && mkdir -p "$TEMP_WINE"
 
 start_xvfb
 # Both registry views: `wine reg` is 32-bit once wine32 is installed, the program may not be.
@@ -21,12 +23,23 @@ reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
 printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
-start_vitrelo
+# Each planted DLL leaves NAME.dll.loaded once loaded (rundll32 shows it on a copy). Told "n,b",
+# Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
+# version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
+# that the program does not import it).
+for dll in winmm gdiplus control; do cp "$VITRELO_TOOLS32/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
+wine 'C:\windows\syswow64\rundll32.exe' "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
+[ -f "$E2E_TMP/prog/control.dll.loaded" ] || fail "the planted DLL left no mark when loaded"
+rm "$E2E_TMP/prog/control.dll"*
+temp_folder() { for v in TEMP TMP; do reg_both_views add 'HKCU\Environment' /v $v /d "C:\\users\\$(id -un)\\Temp$1"; done; }
+temp_folder "\\$ODD_TEMP"   # for the programs started from now on
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
+temp_folder ""
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 step "Zoom=4 in the settings file"
 ZOOM=4
 wait_for_live_picture "$ax" "$ay"
-# Freezes the picture (frozen.png) with Ctrl; item $1 of "Immagine": 1 Salva, 2 Invia per posta.
+# Freezes the picture (frozen.png) with Ctrl, then chooses $1 (image_save, image_mail).
 image_command() {
     wait_for_live_picture "$ax" "$ay"
     cp "$E2E_TMP/live_client.png" "$E2E_TMP/frozen.png"
@@ -35,11 +48,11 @@ image_command() {
     wait_for 10 "no push-pin while Ctrl is held" _different_picture "$E2E_TMP/frozen.png"
     open_menu
     xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
-    choose $(down_keys 4) Right $(down_keys "$1") Return
+    local keys && keys=$(menu_keys "$1") && choose $keys Return
 }
 # "Salva" as picture.bmp, typed once the dialog suggests its name (then it takes keys).
 save_as_picture_bmp() {
-    image_command 1
+    image_command image_save
     wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 picture.bmp
     xdotool key Return
@@ -77,7 +90,7 @@ wait_for 10 "the Save As dialog did not close" _no_other_window
 cmp "$E2E_TMP/before.bmp" "$bmp" || fail "picture.bmp changed although the answer was No"
 step "Windows Mail: the message file"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
-image_command 2
+image_command image_mail
 wait_for 15 "the mail program was not handed VitreloImage.eml" grep -qs VitreloImage.eml "$RECORD_LOG"
 [ "$(identify -format '%m %w %h' "$JPG")" = "JPEG $CW $CH" ] || fail "mail picture: $(identify "$JPG")"
 # Lossy, yet near the frozen picture: above 20 dB (here 26; swapped channels, a flip, a shift: 9-18).
@@ -89,38 +102,46 @@ golden=$E2E_DIR/../golden/export_mail_image.eml
 step "Microsoft Outlook: the mailto: address"
 rm -f "$EML" "$RECORD_LOG"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
-image_command 2
+image_command image_mail
 wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
-# Nothing percent-encoded: two blanks after the colon, one before the quoted path.
-grep -F "\"mailto:  ?subject=Invio SnapShot Vitrelo&body= \"C:\\users\\$(id -un)\\Temp\\SnapShotVitrelo.jpg\"\"" \
-    "$RECORD_LOG" >/dev/null || fail "mailto: address: $(cat "$RECORD_LOG")"
+# One argument (no blank, no quote) that decodes to two blanks, the subject, and a blank before the
+# quoted path.
+python3 - "$RECORD_LOG" "C:\\users\\$(id -un)\\Temp\\$ODD_TEMP\\SnapShotVitrelo.jpg" <<'EOF' ||
+import sys, urllib.parse as u
+address = open(sys.argv[1], encoding='utf-8').read().split()[-1]
+to, query = address.removeprefix('"mailto:').removesuffix('"').split('?')
+fields = [(k, u.unquote(v)) for k, v in (f.split('=') for f in query.split('&'))]
+sys.exit(u.unquote(to) != '  ' or fields != [('subject', 'Invio SnapShot Vitrelo'), ('body', f' "{sys.argv[2]}"')])
+EOF
+    fail "mailto: address: $(cat "$RECORD_LOG")"
 [ -f "$EML" ] && fail "a message file was written on the mailto: route"
 step "no mail program: the not-compatible message"
 rm -f "$RECORD_LOG"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
-image_command 2
+image_command image_mail
 expect_message "Il programma di posta elettronica non è compatibile con Vitrelo"
 [ -s "$RECORD_LOG" ] && fail "something was handed to the shell: $(cat "$RECORD_LOG")"
 step "\" .5 x\""
-menu Down Right Return
+menu_choose zoom_0.5x
 ZOOM=0.5
 wait_for_live_picture 0 0
 step "\"  6 x\", then \"Griglia\" on and off"
-menu Down Right $(down_keys 5) Return
+menu_choose zoom_6x
 ZOOM=6
 wait_for_live_picture "$ax" "$ay"
-menu $(down_keys 8) Return
+menu_choose grid
 GRID=6
 wait_for_live_picture "$ax" "$ay"
-menu $(down_keys 8) Return
+menu_choose grid
 GRID=
 wait_for_live_picture "$ax" "$ay"
 step "\"Inverti colori\""
-menu $(down_keys 7) Return
+menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
 step "\"Chiudi\""
 close_program
 printf '[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
+loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"
 echo OK

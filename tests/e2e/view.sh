@@ -34,7 +34,7 @@ done
 # Two pointer positions on the side away from the window.
 if ((WX > 512)); then ax=150 ay=250 bx=351 by=552; else ax=700 ay=250 bx=901 by=552; fi
 step "capture mode: space locks, the padlock unlocks, then leaves the mode"
-menu $(down_keys 6) Return
+menu_choose capture
 wait_for_live_picture "$ax" "$ay" 4096 1
 cp "$E2E_TMP/live_client.png" "$E2E_TMP/capture.png"
 focus_window
@@ -54,7 +54,7 @@ _tray() { TRAY=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head
 _mapped() { xwininfo -id "$1" | grep IsViewable >/dev/null; }
 for via in "a double-click on the icon" "\"Ripristina\" in the icon's menu"; do
     step "\"Minimizza\" to the tray, back with $via"
-    menu Up Up Up Return
+    menu_choose minimize
     wait_for 10 "\"Minimizza\" did not hide the window" eval '! _mapped "$VITRELO_WINDOW"'
     wait_for 10 "no tray icon" _tray
     eval "$(xdotool getwindowgeometry --shell "$TRAY")"
@@ -63,7 +63,7 @@ for via in "a double-click on the icon" "\"Ripristina\" in the icon's menu"; do
     else
         xdotool mousemove $((X + 8)) $((Y + 8)) click 3
         wait_for 10 "the icon's menu did not open" _menu_open
-        choose Down Return
+        choose Down Return   # the icon's menu holds "Ripristina" and "Chiudi"
     fi
     wait_for 10 "$via did not bring the window back" _mapped "$VITRELO_WINDOW"
     wait_for 10 "the tray icon stayed" eval '! _mapped "$TRAY"'
@@ -76,15 +76,16 @@ rc=0
 kill -0 "$VITRELO_PID" 2>/dev/null || fail "the first instance has gone"
 n=$(xdotool search --onlyvisible --name '^Vitrelo$' | wc -l)
 [ "$n" = 1 ] || fail "$n visible Vitrelo windows, expected 1"
-step "\"Informazioni\", closed with its OK"
-menu Up Up Right Down Return
+step "\"Informazioni\" with the program's version, closed with its OK"
+menu_choose about
 _two_windows() { LAST_SEEN=$(xdotool search --onlyvisible --name '^Vitrelo$' | wc -l) && ((LAST_SEEN == 2)); }
 wait_for 10 "the information box did not open" _two_windows
+window_probe texts Vitrelo | grep -qx '  Versione 3.0.0' || fail "no version: $(window_probe texts Vitrelo)"
 xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
 wait_for 10 "OK did not close the information box" _no_other_window
 wait_for_live_picture "$ax" "$ay"
 step "\"Guida in linea\" with the help beside the program"
-menu Up Up Right Return
+menu_choose help_contents
 _help_window() { HELP=$(xdotool search --onlyvisible --name '^Vitrelo - Guida$' | head -n1) && [ -n "$HELP" ]; }
 wait_for 15 "the help did not open" _help_window
 xdotool windowfocus --sync "$HELP" key alt+F4   # without a window manager it covers us
@@ -96,7 +97,7 @@ wait_for_colour_text() {
     rgb=$(convert "$SCREEN_PICTURE" -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs | tr ' ' ,)
     wait_for 10 "the strip's text is not the readout of the pixel at $1,$2" _strip_text " RGB($rgb)"
 }
-menu $(down_keys 5) Return
+menu_choose pick_color
 wait_for_colour_text "$ax" "$ay"
 xdotool mousemove $((CX + CW / 2)) $((CY + CH / 2))
 wait_for 10 "the strip kept its text with the pointer over the magnifier" _strip_text ""

@@ -11,16 +11,11 @@
 #include <set>
 
 #include "app/controller.h"
+#include "unit/support.h"
 
 namespace vitrelo::fake {
 
-using V = std::vector<std::string>;
 using Text = const std::string&;
-
-// The fake JPEG encoder's bytes: enough to tell the picture and the quality apart.
-inline std::vector<uint8_t> fake_jpeg(const Image& image, int quality) {
-    return {'J', uint8_t(quality), uint8_t(image.width), uint8_t(image.pixels.at(0))};
-}
 
 enum class Writes { Work, Fail, Vanish, Throw };  // Vanish: reports success, leaves no file
 
@@ -36,17 +31,23 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::set<Key> held, tapped;  // tapped: pressed since the last query only
     bool pixel_readable = true, tray_works = true, jpeg = true;
     std::vector<Capture> captures;
+    bool inverted = false;  // the last capture's
     std::vector<Point> pointer_shifts;
     Rect window{100, 100, 300, 255};
     Image image;
     std::optional<ViewState> shown;
-    int choice = 0;
+    std::optional<int> choice;  // the popup's; nullopt = dismissed
     std::vector<std::vector<MenuItem>> menus;
     std::vector<SaveRequest> requests;
     std::optional<std::string> answer;  // the save dialog's; nullopt = cancelled
     std::map<std::string, std::vector<uint8_t>> files;
-    std::string folder = "C:\\Vitrelo\\";
+    std::string folder = "C:\\Vitrelo";
+    Settings stored;              // what load_settings finds
+    std::vector<Settings> saved;  // what save_settings was given
+    bool help_file = false;
+    std::string client;  // the default mail program
     Writes writes = Writes::Work;
+    std::string locked;  // a file that cannot be replaced
     ClipboardResult clipboard = ClipboardResult::Copied;
     std::vector<Image> copied;
     std::vector<Sound> sounds;
@@ -63,10 +64,10 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         image = {c.width, c.height, std::vector<uint32_t>(size_t(c.width) * c.height, kWhite)};
     }
     std::optional<Point> pointer() override { return mouse; }
+    bool key_held(Key k) override { return held.count(k) > 0; }
     bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
     // The primary first; a test may add one left of it, at negative x.
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
-    Rect monitor_at(Point p) override { return monitor_of({p.x, p.y, 1, 1}); }
     Rect monitor_of(const Rect& r) override {  // most shared area, else the nearest
         const auto score = [&](const Rect& m) -> int64_t {
             const int64_t w = std::min(r.right(), m.right()) - std::max(r.left, m.left);
@@ -83,8 +84,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::optional<Color> pixel(Point p) override {
         return pixel_readable ? std::optional(screen_color(p)) : std::nullopt;
     }
-    void capture(const Capture& c, bool) override {
-        captures.push_back(c);
+    void capture(const Capture& c, bool invert) override {
+        captures.push_back(c), inverted = invert;
         std::fill(image.pixels.begin(), image.pixels.end(),
                   pixel_from_color(screen_color({c.source.left, c.source.top})));
     }
@@ -95,32 +96,33 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         window = r;
         if (resized) resize_picture(), controller->resized();
     }
-    Size client_size() override { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
-    Point client_origin() override { return {window.left + kFrame, window.top + kFrame}; }
-    void set_size_limits(Size, std::optional<Size> max) override { maximum = max; }
+    Size client_size() const { return {window.width - 2 * kFrame, window.height - 2 * kFrame}; }
+    // Logs what changed of the window itself, in the order the Win32 view applies it.
     void show(const ViewState& s) override {
-        if (s.logo_shown != (shown && shown->logo_shown)) log(s.logo_shown ? "logo" : "no logo");
+        const ViewState old = shown.value_or(ViewState{});
+        if (s.logo_shown != old.logo_shown) log(s.logo_shown ? "logo" : "no logo");
+        if (s.topmost != old.topmost) log(s.topmost ? "topmost" : "not topmost");
+        if (s.enabled != old.enabled) log(s.enabled ? "enabled" : "disabled");
+        if (s.alpha != old.alpha) log("alpha " + std::to_string(s.alpha));
+        if (s.shown != old.shown) log(s.shown ? "shown" : "hidden");
+        maximum = s.maximum_size;
         shown = s;
     }
     PixelView picture() override { return {image.pixels.data(), image.width, image.height}; }
     void present() override { ++presents; }
-    void draw_credits(Text, Text) override {}
-    void set_shown(bool s) override { log(s ? "shown" : "hidden"); }
-    void set_enabled(bool e) override { log(e ? "enabled" : "disabled"); }
-    void set_topmost(bool t) override { log(t ? "topmost" : "not topmost"); }
-    void set_alpha(uint8_t a) override { log("alpha " + std::to_string(a)); }
     void drag() override { log("drag"); }
     void set_timer(std::optional<int> p) override {
         log(p ? "timer " + std::to_string(*p) : "timer off");
     }
-    void pump() override { log("pump"); }
-    int popup(const std::vector<MenuItem>& items, bool from_tray,
-              std::optional<Point> at) override {
+    std::optional<int> popup(const std::vector<MenuItem>& items, bool from_tray,
+                             std::optional<Point> at) override {
         places.push_back(at);
         return menus.push_back(items), log(from_tray ? "tray popup" : "popup"), wait(), choice;
     }
-    bool add_tray_icon() override { return tray_works && (log("icon added"), true); }
-    void remove_tray_icon() override { log("icon removed"); }
+    bool set_tray_icon(bool shown) override {
+        if (!shown) return log("icon removed"), true;
+        return tray_works && (log("icon added"), true);
+    }
     void message(Text text) override { log("message " + text); }
     void error(Text text) override { log("error " + text); }
     std::optional<std::string> save_as(const SaveRequest& r) override {
@@ -128,12 +130,15 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     }
     void about() override { log("about"), wait(); }
     std::string program_folder() override { return folder; }
-    std::string temp_folder() override { return "C:\\Temp\\"; }
+    std::string temp_file(Text name) override { return "C:\\Temp\\" + name; }
     bool file_exists(Text path) override { return files.count(path) > 0; }
-    std::string read_setting(Text, Text, Text) override { return ""; }
-    bool write_setting(Text, Text, Text k, Text v) override { return log(k + "=" + v), true; }
+    Settings load_settings() override { return stored; }
+    bool save_settings(const Settings& s) override {
+        return saved.push_back(s), log("saved"), true;
+    }
     bool write_file(Text path, const std::vector<uint8_t>& bytes) override {
         if (writes == Writes::Throw) throw std::bad_alloc();
+        if (path == locked) return false;
         if (writes == Writes::Work) files[path] = bytes;
         return writes != Writes::Fail;
     }
@@ -142,18 +147,17 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     }
     bool jpeg_available() override { return jpeg; }
     bool write_jpeg(const Image& image, Text path, int quality) override {
-        return jpeg && write_file(path, fake_jpeg(image, quality));
+        // Enough to tell the picture and the quality apart.
+        const uint8_t w = uint8_t(image.width), first = uint8_t(image.pixels.at(0));
+        return jpeg && write_file(path, {'J', uint8_t(quality), w, first});
     }
     ClipboardResult copy_to_clipboard(const Image& i) override {
         return copied.push_back(i), clipboard;
     }
-    std::string mail_client() override { return ""; }
+    std::string mail_client() override { return client; }
     void open(Text target) override { log("open " + target); }
-    void open_help(Text path) override { log("help " + path); }
+    bool open_help() override { return help_file && (log("help"), true); }
     void play(Sound s) override { sounds.push_back(s); }
-    void sleep(int ms) override { log("sleep " + std::to_string(ms)); }
-    bool can_fade() override { return true; }
-    void fine_timer(bool on) override { log(on ? "fine timer on" : "fine timer off"); }
     void quit() override { log("quit"); }
 };
 
@@ -161,7 +165,13 @@ class ControllerTest : public ::testing::Test {
 protected:
     ControllerTest() { f.controller = &controller; }
     void SetUp() override { start(); }
-    void start() { controller.start(), started = std::move(f.events), f.events.clear(); }
+    // The start-up show, ticked through to its end.
+    void start() {
+        controller.start();
+        while (state().startup != Startup::Over)
+            tick();
+        started = std::move(f.events), f.events.clear();
+    }
     const State& state() const { return controller.state(); }
     const ViewState& shown() const { return *f.shown; }
     void run(CommandKind kind, int index = 0) { controller.run({kind, index}); }

@@ -1,20 +1,31 @@
-// Text from outside on the parsers that take it; the first byte's lowest bit picks which:
+// Text from outside on the parsers that take it; the first byte modulo 3 picks which:
 // 0 a value of the settings file (any bytes give an index in the tables), 1 a name typed in the
 // Save As dialog (its extension ends it, is empty exactly without a dot, has at most 3 UTF-8
-// characters, and the name gets a format).
+// characters, and the name gets a format), 2 a whole settings file (the options written into
+// it read back as written).
 #include <algorithm>
 #include <cstdlib>
 
 #include "export/file_names.h"
 #include "magnifier/settings.h"
+#include "magnifier/settings_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
     if (n == 0) return 0;
     const std::string s(reinterpret_cast<const char*>(data) + 1, n - 1);
-    if (data[0] % 2 == 0) {
+    if (data[0] % 3 == 0) {
         const vitrelo::Settings read = vitrelo::parse_settings(s, s, s);
         if (vitrelo::valid_zoom_index(read.zoom_index) != read.zoom_index ||
             vitrelo::valid_refresh_index(read.refresh_index) != read.refresh_index)
+            std::abort();
+        return 0;
+    }
+    if (data[0] % 3 == 2) {
+        const vitrelo::Settings wanted{data[0] / 3 % 9, data[0] / 27 % 5, s.size() % 2 == 1};
+        const vitrelo::Settings read =
+            vitrelo::settings_from_text(vitrelo::updated_settings_text(s, wanted));
+        if (read.zoom_index != wanted.zoom_index || read.refresh_index != wanted.refresh_index ||
+            read.invert != wanted.invert)
             std::abort();
         return 0;
     }

@@ -1,9 +1,6 @@
 // Export: BMP and mail bytes against the golden files, base64 lines, names, mail routes.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <numeric>
-#include <sstream>
 #include <stdexcept>
 #include <string_view>
 
@@ -12,18 +9,10 @@
 #include "export/file_names.h"
 #include "export/mail.h"
 #include "magnifier/texts.h"
+#include "unit/support.h"
 
 namespace vitrelo {
 namespace {
-
-using V = std::vector<std::string>;
-
-std::string golden(const char* name) {
-    std::ifstream f(std::string(VITRELO_GOLDEN "/") + name, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 TEST(Bmp, BytesMatchTheGoldenFileBadPicturesAreRejected) {
     // Top row red, green, blue; bottom row white, black, 0x123456 (0x00RRGGBB).
@@ -67,23 +56,13 @@ TEST(Base64, AlphabetPaddingAndLinesOf68WithTheRemainderOnTheLast) {
     }
 }
 
-TEST(Mail, MessagesMatchTheGoldenFilesAndTheRouteFollowsTheClient) {
-    MailMessage picture;
-    picture.subject = text::kMailSubject;
+TEST(Mail, TheMessageMatchesTheGoldenFile) {
     const std::vector<uint8_t> hello = {'H', 'e', 'l', 'l', 'o'};
-    const std::string with_picture =
-        mail_message_text(picture, "C:\\Temp\\SnapShotVitrelo.jpg", hello);
-    EXPECT_EQ(with_picture, golden("export_mail_image.eml"));
-    // The attachment part alone, for 54 bytes: a full line and one of 4.
-    std::vector<uint8_t> bytes(54);
-    std::iota(bytes.begin(), bytes.end(), 0);
-    const std::string headers =
-        with_picture.substr(0, with_picture.find("\r\n------=_NextPart_\r\nContent-Type: appl"));
-    EXPECT_EQ(mail_message_text(picture, "D:\\a b\\x.bin", bytes),
-              headers + golden("export_attachment_54.txt") + "\r\n");
-    const MailMessage addressed{
-        "io@esempio.it", "a@esempio.it", "b@esempio.it", "c@esempio.it", "Prova", "Ciao", 3};
-    EXPECT_EQ(mail_message_text(addressed, "", {}), golden("export_mail_addresses.eml"));
+    EXPECT_EQ(mail_message_text(text::kMailSubject, "C:\\Temp\\SnapShotVitrelo.jpg", hello),
+              golden("export_mail_image.eml"));
+}
+
+TEST(Mail, TheRouteFollowsTheClient) {
     using enum MailRoute;
     const std::pair<const char*, MailRoute> routes[] = {{"Outlook Express", MessageFile},
                                                         {"Windows Mail", MessageFile},
@@ -91,6 +70,20 @@ TEST(Mail, MessagesMatchTheGoldenFilesAndTheRouteFollowsTheClient) {
                                                         {"outlook express", Unsupported}};
     for (const auto& [client, route] : routes)
         EXPECT_EQ(mail_route(client), route) << client;
+}
+
+// Blanks, "&", "#" and "%" in the temporary folder's name must not split the address on the mail
+// program's command line: every byte but the unreserved ones is encoded, UTF-8 by its bytes.
+TEST(Mail, MailtoAddressesEncodeEveryByteButTheUnreservedOnes) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Invio SnapShot Vitrelo", "C:\\T\\S.jpg",
+         "mailto:%20%20?subject=Invio%20SnapShot%20Vitrelo&body=%20%22C%3A%5CT%5CS.jpg%22"},
+        {"a-b.c_d~e=f?g", "C:\\T & 1%#/x",
+         "mailto:%20%20?subject=a-b.c_d~e%3Df%3Fg&body=%20%22C%3A%5CT%20%26%201%25%23%2Fx%22"},
+        {"\xC3\xA8", "\xE2\x82\xAC\x7F",
+         "mailto:%20%20?subject=%C3%A8&body=%20%22%E2%82%AC%7F%22"}};
+    for (const auto& [subject, path, address] : cases)
+        EXPECT_EQ(mailto_address(subject, path), address) << path;
 }
 
 TEST(FileNames, ExtensionAndSaveFormat) {
@@ -104,6 +97,16 @@ TEST(FileNames, ExtensionAndSaveFormat) {
     for (const auto& [name, extension, format] : cases)
         EXPECT_EQ(std::tuple(extension_of(name), save_format(name)), std::tuple(extension, format))
             << name;
+}
+
+TEST(FileNames, FolderAsTheSaveDialogTakesIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Vitrelo\\Vitrelo.exe", "C:\\Vitrelo"},
+        {"C:\\Vitrelo.exe", "C:\\"},
+        {"\\\\p\\V.exe", "\\\\p"},
+        {"Vitrelo.exe", ""}};
+    for (const auto& [path, folder] : cases)
+        EXPECT_EQ(folder_of(path), folder) << path;
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 #include "magnifier/presets.h"
 #include "magnifier/readout.h"
 #include "magnifier/settings.h"
+#include "magnifier/settings_file.h"
+#include "unit/support.h"
 
 namespace vitrelo {
 namespace {
-
-using V = std::vector<std::string>;
 
 TEST(Capture, ClampsToTheScreenDistancesPointerAndWindowEdges) {
     // zoom, picture, pointer -> source, destination, shift on a 1024 x 768 screen: both corners
@@ -113,11 +113,12 @@ V shown(const std::vector<MenuItem>& items) {
     return out;
 }
 
-TEST(Menu, ChecksAndEnabledStatesFollowTheStateAndIdsGiveTheCommandsBack) {
+TEST(Menu, ChecksAndGreyFollowTheState) {
     MenuState s;
     s.settings = {5, 1, true};
     s.size_mark = Preset::QuarterScreen;
-    s.image_enabled = s.pick_color = s.grid = s.capture_mode = true;
+    s.image_enabled = s.grid = s.capture_mode = true;
+    s.tool = Tool::PickColor;
     s.capture_enabled = false;
     std::vector<MenuItem> m = build_menu(s);
     EXPECT_EQ(shown({m.begin(), m.begin() + 9}),
@@ -127,46 +128,101 @@ TEST(Menu, ChecksAndEnabledStatesFollowTheStateAndIdsGiveTheCommandsBack) {
               (V{"*  6 x", "*1/4 schermo", "*50 ms"}));
     s = MenuState{};
     s.settings.zoom_index = 4;  // 4x: no grid
-    s.grid = s.measuring = true;
+    s.grid = true;
+    s.tool = Tool::Measure;
     m = build_menu(s);
     EXPECT_EQ(shown({m.begin() + 3, m.begin() + 9}),
               (V{"[Immagine]", "[Individua colore]", "Cattura Immagine", "Inverti colori",
                  "[*Griglia]", "*Dimensioni X-Y"}));
+}
+
+TEST(Menu, IdsGiveTheCommandsBack) {
+    const std::vector<MenuItem> m = build_menu(MenuState{});
     EXPECT_EQ(shown(m[12].children), (V{"Guida in linea", "Informazioni"}));
-    using enum CommandKind;
     for (int i : {0, 1, 2, 3})  // Zoom, Size, Refresh, Immagine: each item its own index
         for (size_t k = 0; k < m[i].children.size(); ++k)
             EXPECT_EQ(command_from_id(m[i].children[k].id), (Command{CommandKind(i), int(k)}));
-    EXPECT_EQ(command_from_id(m[12].children[1].id), Command{About});
-    for (int id : {0, -100, 99, 109, 205, 501, 1400})
+    EXPECT_EQ(command_from_id(m[12].children[1].id), Command{CommandKind::About});
+    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1400})
         EXPECT_FALSE(command_from_id(id)) << id;
+}
+
+TEST(Menu, InTheTrayOnlyTheWayBackAndClose) {
+    MenuState s;
     s.window_shown = false;
-    m = build_menu(s);
+    const std::vector<MenuItem> m = build_menu(s);
     EXPECT_EQ(shown(m), (V{"Ripristina", "-", "Chiudi"}));
     EXPECT_TRUE(m[0].is_default);
 }
 
-TEST(Overlays, GridMeasureRectAndReadouts) {
-    const int w = 12, h = 10;  // the last column and row are no lines at step 4
-    for (int step : {0, 1, 4}) {
-        std::vector<uint32_t> px(w * h + 1, 0x00123456);  // one past the end stays
-        draw_grid({px.data(), w, h}, step);
-        for (int i = 0; i <= w * h; ++i) {
-            const int x = i % w, y = i / w;
-            const bool line = i < w * h && step > 0 && (x % step == 0 || y % step == 0);
-            const uint32_t expected = !line ? 0x00123456 : (x + y) % 2 ? 0xC0C0C0 : 0x808080;
-            EXPECT_EQ(px[i], expected) << "step " << step << " at " << x << "," << y;
-        }
+TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
+    // D 0x808080 where x + y is even, L 0xC0C0C0 where it is odd, . untouched.
+    const std::pair<int, V> cases[] = {{2, {"DLDLD", "L.L.L", "DLDLD", "L.L.L"}},
+                                       {1, {"DLDLD", "LDLDL", "DLDLD", "LDLDL"}},
+                                       {0, {".....", ".....", ".....", "....."}}};
+    for (const auto& [step, rows] : cases) {
+        std::vector<uint32_t> px(5 * 4 + 1, 0x00123456);  // one past the end stays
+        draw_grid({px.data(), 5, 4}, step);
+        V got(4);
+        for (size_t i = 0; i < 20; ++i)
+            got[i / 5] += px[i] == 0x808080 ? 'D' : px[i] == 0xC0C0C0 ? 'L' : '.';
+        EXPECT_EQ(got, rows) << step;
+        EXPECT_EQ(px[20], 0x00123456u) << step;
     }
-    EXPECT_EQ(color_readout(0x00563412), " RGB(18,52,86)");
-    EXPECT_EQ(distance_readout(-3, 12), " X -3   Y 12");
+}
+
+TEST(Overlays, MeasureRectSpansFromThePressInAnyDirection) {
+    const std::tuple<Point, Point, Rect> cases[] = {{{5, 6}, {5, 6}, {5, 6, 0, 0}},
+                                                    {{40, 10}, {70, 90}, {40, 10, 30, 80}},
+                                                    {{70, 90}, {40, 10}, {40, 10, 30, 80}},
+                                                    {{70, 10}, {40, 90}, {40, 10, 30, 80}}};
+    for (const auto& [start, current, rect] : cases)
+        EXPECT_EQ(measure_rect(start, current), rect) << start.x << "," << current.x;
+}
+
+// The strip's readouts: the controller's tests.
+TEST(Readout, TheAboutBoxsMailLink) {
     EXPECT_EQ(about_mail_link("a@b.it", version_text(1, 0, 25)),
               "mailto:a@b.it?Subject=Vitrelo -   Versione 1.0.25");
-    std::vector<uint32_t> px(6, 0);
-    fill({px.data(), 3, 2}, 0x00563412);  // a colour is 0x00BBGGRR, a pixel 0x00RRGGBB
-    const Image copy = copy_of({px.data(), 3, 2});
-    EXPECT_EQ(std::tie(copy.width, copy.height, copy.pixels),
-              std::tuple(3, 2, std::vector<uint32_t>(6, 0x00123456)));
+}
+
+TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
+    const std::string tail = "Refresh=2\r\nInvertiColori=0\r\n";
+    // Old text -> the text with zoom 5 (refresh 2, no inversion).
+    const std::pair<std::string, std::string> cases[] = {
+        {"; mine\r\n[Opzioni]\r\nZoom=4\r\n; "
+         "note\r\nRefresh=1\r\nInvertiColori=-1\r\n\r\n[B]\r\nZoom=9\r\n",
+         "; mine\r\n[Opzioni]\r\nZoom=5\r\n; "
+         "note\r\nRefresh=2\r\nInvertiColori=0\r\n\r\n[B]\r\nZoom=9\r\n"},
+        {"[B]\r\nx=1", "[B]\r\nx=1\r\n[Opzioni]\r\nRefresh=2\r\nZoom=5\r\nInvertiColori=0\r\n"},
+        {"[OPZIONI]\r\nzoom=1\r\n", "[OPZIONI]\r\nzoom=5\r\n" + tail},
+        {"[Opzioni]\r\n Zoom =  \"4\"  \r\n", "[Opzioni]\r\n Zoom =  5  \r\n" + tail},
+        {"[Opzioni]\nZoom=4\n\n[B]\n", "[Opzioni]\nZoom=5\n" + tail + "\n[B]\n"},
+        {"[Opzioni]\r\nZoom=", "[Opzioni]\r\nZoom=5\r\n" + tail},
+        {"[Opzioni]\r\nZoom=\r\n", "[Opzioni]\r\nZoom=5\r\n" + tail},
+        {"", "[Opzioni]\r\nRefresh=2\r\nZoom=5\r\nInvertiColori=0\r\n"},
+        {"[Opzioni]\r\nZoom=1\r\nZoom=3\r\n[opzioni]\r\nRefresh=4\r\n",
+         "[Opzioni]\r\nZoom=5\r\nZoom=3\r\n" + tail + "[opzioni]\r\nRefresh=4\r\n"}};
+    for (const auto& [old_text, text] : cases)
+        EXPECT_EQ(updated_settings_text(old_text, Settings{5, 2, false}), text) << old_text;
+}
+
+TEST(SettingsFile, ReadingFollowsTheProfileRules) {
+    // Text -> zoom, refresh, inversion; the defaults are 2, 2, off.
+    const std::tuple<std::string, int, int, bool> cases[] = {
+        {"[opzioni]\r\nZOOM=4\r\n", 4, 2, false},
+        {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\n", 3, 1, false},
+        {"[Opzioni]\nZoom=1\nZoom=3\n", 1, 2, false},
+        {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false},
+        {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false},
+        {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1", 2, 2, true},
+        {"", 2, 2, false}};
+    for (const auto& [text, zoom, refresh, invert] : cases) {
+        const Settings s = settings_from_text(text);
+        EXPECT_EQ(std::tuple(s.zoom_index, s.refresh_index, s.invert),
+                  std::tuple(zoom, refresh, invert))
+            << text;
+    }
 }
 
 }  // namespace

@@ -4,23 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "win32/application.h"
+#include "win32/gdi_objects.h"
 
 namespace {
 
 using namespace vitrelo;
 using win32::Application;
-
-// Live GDI objects of this process. GetGuiResources is a stub under Wine (always 0),
-// so every handle index is probed with GetObjectType instead: Wine accepts a handle
-// whose high word is zero by its index alone. Test-only: it relies on Wine's layout.
-int live_gdi_objects() {
-    int n = 0;
-    for (uintptr_t i = 1; i < 0x10000; ++i)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0) ++n;
-    return n;
-}
 
 void key(WORD vk, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD, {}};
@@ -49,7 +41,7 @@ protected:
         MSG quit;
         PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
-    void SetUp() override { ASSERT_FALSE(app_->controller().state().starting); }
+    void SetUp() override { ASSERT_EQ(app_->controller().state().startup, Startup::Over); }
 
     // One timer tick with the pointer away from the window, then what it queued
     // (the strip's and the lock's repaints) handled.
@@ -58,7 +50,8 @@ protected:
         app_->controller().tick();
         InvalidateRect(app_->windows().strip, nullptr, FALSE);
         InvalidateRect(app_->windows().lock, nullptr, FALSE);
-        app_->view().pump();
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&msg);
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
@@ -77,8 +70,11 @@ TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
     for (int i = 0; i < 20; ++i)
         pass(i);
     const int settled = live_gdi_objects();
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
+        if (i % 100 == 0)  // the screen's DC is made anew
+            SendMessageW(app_->windows().main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
         pass(i);
+    }
     const int after = live_gdi_objects();
     for (CommandKind kind : overlays)
         toggle(kind);
@@ -115,6 +111,31 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     app_->controller().lock_clicked();  // unlocks
     app_->controller().lock_clicked();  // leaves capture mode
     EXPECT_FALSE(app_->controller().state().capture_mode);
+}
+
+// What escapes a call from the system is caught there, and the magnifier runs on: a command
+// that failed with the timer stopped (a popup, a drag) does not leave it stopped.
+TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
+    const HWND main = app_->windows().main;
+    KillTimer(main, win32::kTimerId);
+    MSG m;
+    while (PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(app_->guarded([] { throw std::runtime_error("a failing command"); }));
+    bool ticked = false;
+    for (int i = 0; i < 200 && !ticked; ++i, Sleep(10))
+        ticked = PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_NOREMOVE);
+    EXPECT_TRUE(ticked);
+}
+
+// GDI refuses a picture that large, as it refuses a huge window's in the 32-bit build: the old
+// picture stays, and the size the controller lays out and draws by is still its size.
+TEST_F(WindowTest, APictureTooLargeForGdiLeavesTheOldOneWithItsSize) {
+    const Size before = app_->view().client_size();
+    EXPECT_FALSE(app_->view().client_resized({70000, 70000}));
+    const PixelView picture = app_->view().picture();
+    EXPECT_EQ(std::tuple(app_->view().client_size(), picture.width, picture.height),
+              std::tuple(before, before.width, before.height));
 }
 
 int font_height(HFONT font) {
@@ -154,14 +175,14 @@ TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
 TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     const HWND main = app_->windows().main;
     toggle(CommandKind::MinimizeRestore);
-    ASSERT_FALSE(app_->controller().state().window_shown);
+    ASSERT_FALSE(app_->controller().state().view.shown);
     ASSERT_TRUE(tray_icon(main, NIM_MODIFY));
     tray_icon(main, NIM_DELETE);  // what a shell restart does to it
     ASSERT_FALSE(tray_icon(main, NIM_MODIFY));
     SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(tray_icon(main, NIM_MODIFY));
     toggle(CommandKind::MinimizeRestore);
-    EXPECT_TRUE(app_->controller().state().window_shown);
+    EXPECT_TRUE(app_->controller().state().view.shown);
 }
 
 }  // namespace

@@ -1,0 +1,101 @@
+#include "app/image_export.h"
+
+#include <exception>
+
+#include "export/bmp.h"
+#include "export/file_names.h"
+#include "export/mail.h"
+#include "magnifier/texts.h"
+
+namespace vitrelo {
+
+namespace {
+constexpr int kJpegQuality = 80;
+}  // namespace
+
+std::optional<std::string> ImageExport::run(ImageCommand command, const Image& snapshot) {
+    try {
+        // Every command puts the picture on the clipboard first; one that cannot be
+        // copied goes nowhere else.
+        switch (system_.copy_to_clipboard(snapshot)) {
+            case ClipboardResult::Failed:
+                return text::kSaveFailed;
+            case ClipboardResult::Unreadable:
+                return text::kCopyFailed;
+            case ClipboardResult::Copied:
+                break;
+        }
+        switch (command) {
+            case ImageCommand::Copy:
+                return text::kCopied;
+            case ImageCommand::Save:
+                return save(snapshot);
+            case ImageCommand::Mail:
+                return mail(snapshot);
+        }
+        return std::nullopt;
+    } catch (const std::exception&) {
+        // One message for every failure of the command; the cause is not shown.
+        return text::kSaveFailed;
+    }
+}
+
+std::optional<std::string> ImageExport::save(const Image& snapshot) {
+    const bool jpeg = storage_.jpeg_available();
+    SaveRequest request;
+    request.title = jpeg ? text::kSaveTitleWithJpeg : text::kSaveTitleBmpOnly;
+    request.filter = jpeg ? text::kSaveFilterWithJpeg : text::kSaveFilterBmpOnly;
+    request.initial_folder = storage_.program_folder();
+    request.name = text::kSnapshotName;
+    request.default_extension = "bmp";
+    const std::optional<std::string> path = dialogs_.save_as(request);
+    if (!path) return std::nullopt;               // cancelled
+    if (path->empty()) return text::kSaveFailed;  // the dialog failed: a name too long for it
+    bool written = false;
+    switch (save_format(*path)) {
+        case SaveFormat::Bmp:
+            written = storage_.write_file(*path, encode_bmp(snapshot));
+            break;
+        case SaveFormat::Jpeg:
+            written = storage_.write_jpeg(snapshot, *path, kJpegQuality);
+            break;
+        case SaveFormat::Rejected:
+            return text::kBadFormat;
+    }
+    return written && storage_.file_exists(*path) ? text::kSaved : text::kSaveFailed;
+}
+
+std::optional<std::string> ImageExport::mail(const Image& snapshot) {
+    if (!storage_.jpeg_available()) return std::nullopt;
+    const std::string path = storage_.temp_file(text::kSnapshotJpeg);
+    // A picture that cannot be written is the command's failure, as for saving.
+    if (!storage_.write_jpeg(snapshot, path, kJpegQuality)) return text::kSaveFailed;
+    if (!storage_.file_exists(path)) return text::kMailFailed;
+    return hand_to_mail_program(path);
+}
+
+std::optional<std::string> ImageExport::hand_to_mail_program(const std::string& jpeg_path) {
+    switch (mail_route(system_.mail_client())) {
+        case MailRoute::MessageFile: {
+            const auto bytes = storage_.read_file(jpeg_path);
+            if (!bytes) return text::kMailFailed;
+            const std::string eml = storage_.temp_file(text::kMailMessageFile);
+            const std::string message = mail_message_text(text::kMailSubject, jpeg_path, *bytes);
+            // The mail program may still hold the last message open: it cannot be replaced.
+            if (!storage_.write_file(eml, std::vector<uint8_t>(message.begin(), message.end())))
+                return text::kMailFailed;
+            system_.open(eml);
+            break;
+        }
+        case MailRoute::Mailto:
+            system_.open(mailto_address(text::kMailSubject, jpeg_path));
+            break;
+        case MailRoute::Unsupported:
+            // Shown directly: the window keeps its always-on-top state meanwhile.
+            dialogs_.error(text::kMailClientIncompatible);
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace vitrelo

@@ -1,0 +1,174 @@
+#include "magnifier/settings_file.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "magnifier/texts.h"
+
+namespace vitrelo {
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
+bool blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool same_name(const std::string& a, const std::string& b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// One line of the file: [begin, end) is its text, the line break (if any) follows.
+struct Line {
+    size_t begin = 0;
+    size_t end = 0;
+    std::optional<std::string> section;  // a section header: its name
+    std::string key;                     // a "key=value" line: the key, else ""
+    size_t value_begin = 0;              // the value, blanks after '=' skipped...
+    size_t value_end = 0;                // ...and blanks at the end of the line dropped
+    bool empty = true;                   // nothing but blanks
+};
+
+std::vector<Line> lines_of(const std::string& text) {
+    std::vector<Line> lines;
+    size_t at = text.starts_with(kUtf8Mark) ? kUtf8Mark.size() : 0;
+    while (at < text.size()) {
+        size_t next = text.find('\n', at);
+        next = next == std::string::npos ? text.size() : next + 1;
+        Line line;
+        line.begin = at;
+        line.end = next;
+        while (line.end > at && (text[line.end - 1] == '\n' || text[line.end - 1] == '\r'))
+            --line.end;
+        size_t first = at, last = line.end;
+        while (first < last && blank(text[first]))
+            ++first;
+        while (last > first && blank(text[last - 1]))
+            --last;
+        line.empty = first == last;
+        const auto from = text.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto to = text.begin() + static_cast<std::ptrdiff_t>(last);
+        // A section's name lies between '[' and the line's last ']'.
+        const size_t close = static_cast<size_t>(
+            std::find(std::make_reverse_iterator(to), std::make_reverse_iterator(from), ']')
+                .base() -
+            text.begin());
+        const size_t equals = static_cast<size_t>(std::find(from, to, '=') - text.begin());
+        if (!line.empty && text[first] == '[' && close > first + 1) {
+            line.section = text.substr(first + 1, close - first - 2);
+        } else if (!line.empty && equals < last) {
+            size_t name_end = equals;
+            while (name_end > first && blank(text[name_end - 1]))
+                --name_end;
+            line.key = text.substr(first, name_end - first);
+            line.value_begin = equals + 1;
+            while (line.value_begin < last && blank(text[line.value_begin]))
+                ++line.value_begin;
+            line.value_end = std::max(last, line.value_begin);
+        }
+        lines.push_back(line);
+        at = next;
+    }
+    return lines;
+}
+
+// The lines of the first section of the program's name: [first, last) after its
+// header; nullopt when there is none.
+std::optional<std::pair<size_t, size_t>> own_section(const std::vector<Line>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].section || !same_name(*lines[i].section, text::kSettingsSection)) continue;
+        size_t end = i + 1;
+        while (end < lines.size() && !lines[end].section)
+            ++end;
+        return std::pair{i + 1, end};
+    }
+    return std::nullopt;
+}
+
+// The first line of the section that holds `key`.
+std::optional<size_t> key_line(const std::vector<Line>& lines, std::pair<size_t, size_t> section,
+                               const std::string& key) {
+    for (size_t i = section.first; i < section.second; ++i)
+        if (same_name(lines[i].key, key)) return i;
+    return std::nullopt;
+}
+
+std::string value_of(const std::string& text, const Line& line) {
+    std::string v = text.substr(line.value_begin, line.value_end - line.value_begin);
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+}  // namespace
+
+Settings settings_from_text(const std::string& text) {
+    const std::vector<Line> lines = lines_of(text);
+    const auto section = own_section(lines);
+    const auto read = [&](const char* key) -> std::string {
+        if (!section) return "";
+        const auto i = key_line(lines, *section, key);
+        return i ? value_of(text, lines[*i]) : "";
+    };
+    return parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
+}
+
+std::string updated_settings_text(const std::string& old_text, const Settings& settings) {
+    const std::vector<Line> lines = lines_of(old_text);
+    const auto section = own_section(lines);
+    // Each change as (position in the old text, bytes removed, bytes put there), in
+    // order: the old text is copied around them.
+    struct Change {
+        size_t at;
+        size_t removed;
+        std::string put;
+    };
+    std::vector<Change> changes;
+    std::string missing;  // key lines the section lacks, in the stored order
+    for (const StoredValue& v : stored_form(settings)) {
+        const auto i = section ? key_line(lines, *section, v.key) : std::nullopt;
+        if (i)
+            changes.push_back(
+                {lines[*i].value_begin, lines[*i].value_end - lines[*i].value_begin, v.value});
+        else
+            missing += std::string(v.key) + "=" + v.value + kCrLf;
+    }
+    if (!missing.empty()) {
+        size_t at = old_text.size();
+        if (section) {
+            // After the section's last line that is not blank (its header at least).
+            size_t last = section->first - 1;
+            for (size_t i = section->first; i < section->second; ++i)
+                if (!lines[i].empty) last = i;
+            // After that line's break; a last line without one gets one first.
+            at = last + 1 < lines.size() ? lines[last + 1].begin : old_text.size();
+            if (at == 0 || old_text[at - 1] != '\n') missing.insert(0, kCrLf);
+        } else {
+            std::string header = "[";
+            header += text::kSettingsSection;
+            header += "]" + kCrLf;
+            missing.insert(0, header);
+            if (!old_text.empty() && !old_text.ends_with('\n')) missing.insert(0, kCrLf);
+        }
+        changes.push_back({at, 0, missing});
+    }
+    // Stable: an empty value that ends the file stays before the lines added after it.
+    std::stable_sort(changes.begin(), changes.end(),
+                     [](const Change& a, const Change& b) { return a.at < b.at; });
+    std::string out;
+    size_t copied = 0;
+    for (const Change& c : changes) {
+        out.append(old_text, copied, c.at - copied);
+        out += c.put;
+        copied = c.at + c.removed;
+    }
+    out.append(old_text, copied, std::string::npos);
+    return out;
+}
+
+}  // namespace vitrelo
