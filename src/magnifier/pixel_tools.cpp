@@ -13,7 +13,7 @@ constexpr int kNotch = 120;  // WHEEL_DELTA
 }  // namespace
 
 Point step_pointer(Point from, Direction direction, bool ten, double picture_zoom,
-                   bool over_frozen_picture, const Rect& desktop) {
+                   bool over_frozen_picture) {
     const int32_t pixel = over_frozen_picture ? std::max(1, round_even(picture_zoom)) : 1;
     const int32_t step = pixel * (ten ? 10 : 1);
     Point to = from;
@@ -31,11 +31,19 @@ Point step_pointer(Point from, Direction direction, bool ten, double picture_zoo
             to.y += step;
             break;
     }
-    if (desktop.width > 0 && desktop.height > 0) {
-        to.x = std::clamp(to.x, desktop.left, desktop.right() - 1);
-        to.y = std::clamp(to.y, desktop.top, desktop.bottom() - 1);
-    }
     return to;
+}
+
+Point kept_on(const Rect& monitor, Point p) {
+    return {std::clamp(p.x, monitor.left, std::max(monitor.left, monitor.right() - 1)),
+            std::clamp(p.y, monitor.top, std::max(monitor.top, monitor.bottom() - 1))};
+}
+
+std::optional<Point> picture_point(const Rect& window, Size picture, Point p) {
+    const Point at{p.x - window.left - (window.width - picture.width) / 2,
+                   p.y - window.top - (window.height - picture.height) / 2};
+    if (!Rect{0, 0, picture.width, picture.height}.contains(at)) return std::nullopt;
+    return at;
 }
 
 int WheelNotches::add(int delta) {

@@ -6,9 +6,6 @@
 namespace vitrelo {
 namespace {
 
-// Two monitors: one left of the primary (negative x), the primary at 0,0.
-constexpr Rect kDesktop = {-800, 0, 1824, 768};
-
 TEST(PointerStep, IsOneScreenPixelLiveAndOneSourcePixelOverAFrozenPicture) {
     struct Row {
         double zoom;
@@ -26,19 +23,9 @@ TEST(PointerStep, IsOneScreenPixelLiveAndOneSourcePixelOverAFrozenPicture) {
         {3, true, true, Direction::Up, {100, 20}},
     };
     for (const Row& r : rows) {
-        const Point to = step_pointer({100, 50}, r.direction, r.ten, r.zoom, r.frozen, kDesktop);
+        const Point to = step_pointer({100, 50}, r.direction, r.ten, r.zoom, r.frozen);
         EXPECT_EQ(to, r.to) << r.zoom << (r.frozen ? " frozen" : " live") << (r.ten ? " x10" : "");
     }
-}
-
-TEST(PointerStep, StaysOnTheVirtualScreen) {
-    EXPECT_EQ(step_pointer({-795, 5}, Direction::Left, true, 4, true, kDesktop), (Point{-800, 5}));
-    EXPECT_EQ(step_pointer({-800, 5}, Direction::Left, false, 1, false, kDesktop),
-              (Point{-800, 5}));
-    EXPECT_EQ(step_pointer({1020, 5}, Direction::Right, true, 1, false, kDesktop),
-              (Point{1023, 5}));
-    EXPECT_EQ(step_pointer({0, 3}, Direction::Up, true, 1, false, kDesktop), (Point{0, 0}));
-    EXPECT_EQ(step_pointer({0, 760}, Direction::Down, false, 12, true, kDesktop), (Point{0, 767}));
 }
 
 TEST(Wheel, FractionsOfANotchAddUpAndATurnBackStartsAfresh) {
