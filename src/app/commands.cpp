@@ -40,6 +40,9 @@ void Controller::run(Command command) {
         case CommandKind::Measure:
             toggle_tool(Tool::Measure);
             break;
+        case CommandKind::CopyColor:
+            if (i >= 0 && i < kColorFormCount) copy_color(static_cast<ColorForm>(i));
+            break;
         case CommandKind::MinimizeRestore:
             minimize_or_restore();
             break;

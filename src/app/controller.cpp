@@ -220,7 +220,7 @@ void Controller::recover() {
 void Controller::message(const std::string& text) {
     state_.view.topmost = false;
     show_view();
-    ports_.dialogs.message(text);
+    ports_.dialogs.message(text, MessageKind::Information);
     state_.view.topmost = true;
     show_view();
 }

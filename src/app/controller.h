@@ -9,6 +9,7 @@
 #include "app/ports.h"
 #include "magnifier/freeze.h"
 #include "magnifier/menu.h"
+#include "magnifier/pixel_tools.h"
 #include "magnifier/presets.h"
 #include "magnifier/settings.h"
 #include "magnifier/tool.h"
@@ -73,6 +74,14 @@ public:
     // The parts of the window that take clicks.
     void close_icon_clicked();
     void lock_clicked();
+    // The keys of the focused window, auto-repeat included, and the wheel.
+    // An arrow: the pointer one pixel of what it is over that way (ten with Shift).
+    void arrow_pressed(Direction direction, bool ten);
+    // "+" (in) or "-" (out): the next or previous item of "Zoom", as if chosen there.
+    void zoom_key_pressed(bool in);
+    // The wheel turned by `delta` (120 a notch, positive away from the user) with the
+    // pointer at `at`: a notch over the window is a zoom key, away from the user "+".
+    void wheel_turned(int delta, Point at);
     // The tray icon.
     void tray_double_clicked();
     void tray_menu();
@@ -132,6 +141,11 @@ private:
     void about();
     void close();
     void image_command(ImageCommand command);
+    void copy_color(ColorForm form);
+    // The keys and the wheel.
+    void step_zoom(int steps);
+    // The picture's pixel under the screen point `p` while the picture is frozen.
+    std::optional<Point> frozen_picture_point(Point p);
     // Helpers.
     void message(const std::string& text);  // drops topmost while the box is up
     void timer(bool on);
@@ -148,6 +162,7 @@ private:
     ImageExport image_export_;
     State state_;
     std::optional<ViewState> shown_view_;  // the last one pushed to the view
+    WheelNotches wheel_;
 };
 
 }  // namespace vitrelo

@@ -9,10 +9,6 @@
 
 namespace vitrelo {
 
-namespace {
-constexpr int kJpegQuality = 80;
-}  // namespace
-
 std::optional<std::string> ImageExport::run(ImageCommand command, const Image& snapshot) {
     try {
         // Every command puts the picture on the clipboard first; one that cannot be
@@ -41,10 +37,10 @@ std::optional<std::string> ImageExport::run(ImageCommand command, const Image& s
 }
 
 std::optional<std::string> ImageExport::save(const Image& snapshot) {
-    const bool jpeg = storage_.jpeg_available();
+    const bool all = storage_.jpeg_and_png_available();
     SaveRequest request;
-    request.title = jpeg ? text::kSaveTitleWithJpeg : text::kSaveTitleBmpOnly;
-    request.filter = jpeg ? text::kSaveFilterWithJpeg : text::kSaveFilterBmpOnly;
+    request.title = all ? text::kSaveTitleAllFormats : text::kSaveTitleBmpOnly;
+    request.filter = all ? text::kSaveFilterAllFormats : text::kSaveFilterBmpOnly;
     request.initial_folder = storage_.program_folder();
     request.name = text::kSnapshotName;
     request.default_extension = "bmp";
@@ -57,7 +53,10 @@ std::optional<std::string> ImageExport::save(const Image& snapshot) {
             written = storage_.write_file(*path, encode_bmp(snapshot));
             break;
         case SaveFormat::Jpeg:
-            written = storage_.write_jpeg(snapshot, *path, kJpegQuality);
+            written = storage_.write_image(snapshot, *path, ImageFormat::Jpeg);
+            break;
+        case SaveFormat::Png:
+            written = storage_.write_image(snapshot, *path, ImageFormat::Png);
             break;
         case SaveFormat::Rejected:
             return text::kBadFormat;
@@ -66,10 +65,10 @@ std::optional<std::string> ImageExport::save(const Image& snapshot) {
 }
 
 std::optional<std::string> ImageExport::mail(const Image& snapshot) {
-    if (!storage_.jpeg_available()) return std::nullopt;
+    if (!storage_.jpeg_and_png_available()) return std::nullopt;
     const std::string path = storage_.temp_file(text::kSnapshotJpeg);
     // A picture that cannot be written is the command's failure, as for saving.
-    if (!storage_.write_jpeg(snapshot, path, kJpegQuality)) return text::kSaveFailed;
+    if (!storage_.write_image(snapshot, path, ImageFormat::Jpeg)) return text::kSaveFailed;
     if (!storage_.file_exists(path)) return text::kMailFailed;
     return hand_to_mail_program(path);
 }
@@ -92,7 +91,7 @@ std::optional<std::string> ImageExport::hand_to_mail_program(const std::string& 
             break;
         case MailRoute::Unsupported:
             // Shown directly: the window keeps its always-on-top state meanwhile.
-            dialogs_.error(text::kMailClientIncompatible);
+            dialogs_.message(text::kMailClientIncompatible, MessageKind::Stop);
             break;
     }
     return std::nullopt;

@@ -44,6 +44,8 @@ public:
     // Draws the system's current pointer into the picture at `zoom` times its
     // size, its hot spot at the picture's centre moved by `shift` times zoom.
     virtual void draw_pointer(double zoom, Point shift) = 0;
+    // Puts the system's pointer at `p`, screen pixels.
+    virtual void move_pointer(Point p) = 0;
 };
 
 // ---- the window -----------------------------------------------------------------
@@ -128,11 +130,13 @@ struct SaveRequest {
     std::string default_extension;
 };
 
+enum class MessageKind { Information, Stop };  // the box's icon
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual void message(const std::string& text) = 0;  // information box titled "Vitrelo"
-    virtual void error(const std::string& text) = 0;    // stop box titled "Vitrelo"
+    // A message box titled "Vitrelo" with an OK button; returns once it is closed.
+    virtual void message(const std::string& text, MessageKind kind) = 0;
     // The path chosen in a Save As dialog (which asks before replacing a file);
     // nullopt when cancelled, "" when the dialog failed.
     virtual std::optional<std::string> save_as(const SaveRequest& request) = 0;
@@ -140,6 +144,8 @@ public:
 };
 
 // ---- files and settings -----------------------------------------------------------
+
+enum class ImageFormat { Jpeg, Png };
 
 class Storage {
 public:
@@ -160,9 +166,11 @@ public:
     // failure leaves an existing file as it was.
     virtual bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual std::optional<std::vector<uint8_t>> read_file(const std::string& path) = 0;
-    virtual bool jpeg_available() = 0;
-    // A JPEG at `quality`, replacing a file as write_file does.
-    virtual bool write_jpeg(const Image& image, const std::string& path, int quality) = 0;
+    // JPEG and PNG files can be written (BMP files always can, through write_file).
+    virtual bool jpeg_and_png_available() = 0;
+    // The image as a file of that format (every pixel as it is, but for JPEG's loss),
+    // replacing a file as write_file does.
+    virtual bool write_image(const Image& image, const std::string& path, ImageFormat format) = 0;
 };
 
 // ---- the rest of the system ---------------------------------------------------------
@@ -175,6 +183,9 @@ public:
     virtual ~System() = default;
     // Puts the picture on the clipboard as a bitmap and reads it back.
     virtual ClipboardResult copy_to_clipboard(const Image& image) = 0;
+    // Puts the text on the clipboard in place of what it holds; when the clipboard
+    // cannot be had, it keeps what it held.
+    virtual void copy_text(const std::string& text) = 0;
     // The name of the default mail program; "" when there is none.
     virtual std::string mail_client() = 0;
     // Opens a document or an address with its program.

@@ -36,6 +36,7 @@ SaveFormat save_format(const std::string& name) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (ext == "BMP") return SaveFormat::Bmp;
     if (ext == "JPG") return SaveFormat::Jpeg;
+    if (ext == "PNG") return SaveFormat::Png;
     return SaveFormat::Rejected;
 }
 

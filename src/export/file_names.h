@@ -14,8 +14,8 @@ std::string extension_of(const std::string& name);
 // names the drive's current folder). "" when the path names no folder.
 std::string folder_of(const std::string& path);
 
-enum class SaveFormat { Bmp, Jpeg, Rejected };
-// By the extension, in any letter case: "bmp", "jpg"; anything else is rejected.
+enum class SaveFormat { Bmp, Jpeg, Png, Rejected };
+// By the extension, in any letter case: "bmp", "jpg", "png"; anything else is rejected.
 SaveFormat save_format(const std::string& name);
 
 }  // namespace vitrelo

@@ -28,6 +28,8 @@ int item_count(CommandKind kind) {
             return static_cast<int>(kRefreshPeriodsMs.size());
         case CommandKind::Image:
             return kImageCommandCount;
+        case CommandKind::CopyColor:
+            return kColorFormCount;
         default:
             return 1;
     }
@@ -101,6 +103,7 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
                             s.settings.zoom() >= kGridMinimumZoom));
         menu.push_back(item(text::kMenuMeasure, {CommandKind::Measure}, s.tool == Tool::Measure,
                             s.tool != Tool::PickColor));
+        menu.push_back(item(text::kMenuCopyColor, {CommandKind::CopyColor}));
         menu.push_back(separator());
     }
     MenuItem minimize =

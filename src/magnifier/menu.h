@@ -23,6 +23,7 @@ enum class CommandKind {
     Invert,
     Grid,
     Measure,
+    CopyColor,
     MinimizeRestore,
     Help,
     About,
@@ -30,11 +31,15 @@ enum class CommandKind {
 };
 struct Command {
     CommandKind kind;
-    int index = 0;  // Zoom, Size, Refresh, Image: the item; otherwise 0
+    int index = 0;  // Zoom, Size, Refresh, Image: the item; CopyColor: the form; otherwise 0
     friend bool operator==(Command a, Command b) { return a.kind == b.kind && a.index == b.index; }
 };
 enum class ImageCommand { Copy, Save, Mail };
 constexpr int kImageCommandCount = static_cast<int>(ImageCommand::Mail) + 1;
+// The colour under the pointer as text: "#RRGGBB" (the menu's and the C key's), or
+// "RGB(r,g,b)" (Shift+C).
+enum class ColorForm { Hex, Rgb };
+constexpr int kColorFormCount = static_cast<int>(ColorForm::Rgb) + 1;
 
 // A menu id is a small positive integer that round-trips a Command (0 = none).
 int command_id(Command c);

@@ -21,9 +21,9 @@ inline constexpr const char* kMailClientIncompatible =
     "Il programma di posta elettronica non è compatibile con Vitrelo";
 
 // The save dialog.
-inline constexpr const char* kSaveTitleWithJpeg =
-    "Salva immagine: digita il nome del file e scegli il formato (bmp o jpg)";
-inline constexpr const char* kSaveFilterWithJpeg = "Bitmap (24 bit)|*.bmp|Jpg|*.jpg|";
+inline constexpr const char* kSaveTitleAllFormats =
+    "Salva immagine: digita il nome del file e scegli il formato (bmp, jpg o png)";
+inline constexpr const char* kSaveFilterAllFormats = "Bitmap (24 bit)|*.bmp|Jpg|*.jpg|Png|*.png|";
 inline constexpr const char* kSaveTitleBmpOnly = "Salva immagine: digita il nome del file.";
 inline constexpr const char* kSaveFilterBmpOnly = "Bitmap|*.bmp";
 inline constexpr const char* kSnapshotName = "SnapShotVitrelo";
@@ -57,6 +57,7 @@ inline constexpr const char* kMenuCapture = "Cattura Immagine";
 inline constexpr const char* kMenuInvert = "Inverti colori";
 inline constexpr const char* kMenuGrid = "Griglia";
 inline constexpr const char* kMenuMeasure = "Dimensioni X-Y";
+inline constexpr const char* kMenuCopyColor = "Copia colore\tC";  // the key right-aligned
 inline constexpr const char* kMenuMinimize = "Minimizza";
 inline constexpr const char* kMenuRestore = "Ripristina";
 inline constexpr const char* kMenuHelp = "Help";

@@ -32,18 +32,11 @@ std::wstring filter_of(const std::string& parts) {
     return filter;
 }
 
-void box(HWND owner, const std::string& text, UINT icon) {
-    MessageBoxW(owner, wide(text).c_str(), wide(text::kTitle).c_str(), MB_OK | icon);
-}
-
 }  // namespace
 
-void Win32Dialogs::message(const std::string& text) {
-    box(owner_, text, MB_ICONINFORMATION);
-}
-
-void Win32Dialogs::error(const std::string& text) {
-    box(owner_, text, MB_ICONSTOP);
+void Win32Dialogs::message(const std::string& text, MessageKind kind) {
+    const UINT icon = kind == MessageKind::Stop ? MB_ICONSTOP : MB_ICONINFORMATION;
+    MessageBoxW(owner_, wide(text).c_str(), wide(text::kTitle).c_str(), MB_OK | icon);
 }
 
 std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {

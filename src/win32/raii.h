@@ -68,6 +68,10 @@ struct StreamTraits {  // a COM stream: released, not closed
     static IStream* none() { return nullptr; }
     static void close(IStream* s) { s->Release(); }
 };
+struct GlobalMemoryTraits {  // GlobalAlloc's, for the clipboard
+    static HGLOBAL none() { return nullptr; }
+    static void close(HGLOBAL h) { GlobalFree(h); }
+};
 struct IconTraits {  // icons made by CreateIconIndirect / CopyIcon, not shared ones
     static HICON none() { return nullptr; }
     static void close(HICON h) { DestroyIcon(h); }
@@ -90,6 +94,7 @@ using File = Owned<HANDLE, FileTraits>;
 using Handle = Owned<HANDLE, HandleTraits>;
 using Menu = Owned<HMENU, MenuTraits>;
 using Icon = Owned<HICON, IconTraits>;
+using GlobalMemory = Owned<HGLOBAL, GlobalMemoryTraits>;
 using Stream = Owned<IStream*, StreamTraits>;
 
 // A DC borrowed with GetDC, given back with ReleaseDC.

@@ -88,6 +88,11 @@ void Win32Screen::capture(const Capture& capture, bool invert) {
                screen_.get(), s.left, s.top, s.width, s.height, invert ? SRCINVERT : SRCCOPY);
 }
 
+void Win32Screen::move_pointer(Point p) {
+    // In the same pixels as GetCursorPos: the program is aware of each monitor's DPI.
+    SetCursorPos(p.x, p.y);
+}
+
 void Win32Screen::draw_pointer(double zoom, Point shift) {
     if (!picture_.dc()) return;
     HCURSOR cursor = GetCursor();

@@ -17,6 +17,7 @@ public:
     std::optional<Color> pixel(Point p) override;
     void capture(const Capture& capture, bool invert) override;
     void draw_pointer(double zoom, Point shift) override;
+    void move_pointer(Point p) override;
     // The monitors changed: nothing remembered of them holds.
     void screens_changed();
 

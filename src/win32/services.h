@@ -11,8 +11,7 @@ namespace vitrelo::win32 {
 class Win32Dialogs final : public Dialogs {
 public:
     explicit Win32Dialogs(const HWND& owner) : owner_(owner) {}
-    void message(const std::string& text) override;
-    void error(const std::string& text) override;
+    void message(const std::string& text, MessageKind kind) override;
     std::optional<std::string> save_as(const SaveRequest& request) override;
     void about() override;
 
@@ -34,8 +33,8 @@ public:
     bool file_exists(const std::string& path) override;
     bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) override;
     std::optional<std::vector<uint8_t>> read_file(const std::string& path) override;
-    bool jpeg_available() override;
-    bool write_jpeg(const Image& image, const std::string& path, int quality) override;
+    bool jpeg_and_png_available() override;
+    bool write_image(const Image& image, const std::string& path, ImageFormat format) override;
 };
 
 // The path of a file called `name` beside the program ("" when the system cannot
@@ -46,6 +45,7 @@ class Win32System final : public System {
 public:
     explicit Win32System(const HWND& window) : window_(window) {}
     ClipboardResult copy_to_clipboard(const Image& image) override;
+    void copy_text(const std::string& text) override;
     std::string mail_client() override;
     void open(const std::string& target) override;
     bool open_help() override;

@@ -7,7 +7,7 @@
 #include "export/file_names.h"
 #include "magnifier/settings_file.h"
 #include "magnifier/texts.h"
-#include "win32/jpeg.h"
+#include "win32/image_encoder.h"
 #include "win32/raii.h"
 #include "win32/services.h"
 #include "win32/text.h"
@@ -188,13 +188,13 @@ std::optional<std::vector<uint8_t>> Win32Storage::read_file(const std::string& p
     return bytes;
 }
 
-bool Win32Storage::jpeg_available() {
+bool Win32Storage::jpeg_and_png_available() {
     return gdiplus_available();
 }
 
-bool Win32Storage::write_jpeg(const Image& image, const std::string& path, int quality) {
-    const std::optional<std::vector<uint8_t>> jpeg = encode_jpeg(image, quality);
-    return jpeg && write_file(path, *jpeg);
+bool Win32Storage::write_image(const Image& image, const std::string& path, ImageFormat format) {
+    const std::optional<std::vector<uint8_t>> bytes = encode_image(image, format);
+    return bytes && write_file(path, *bytes);
 }
 
 }  // namespace vitrelo::win32

@@ -4,6 +4,7 @@
 #include <htmlhelp.h>  // needs <windows.h> first
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "export/mail.h"
@@ -79,6 +80,19 @@ bool put_on_clipboard(HWND owner, Bitmap bitmap) {
     return true;
 }
 
+// The text in the form every program reads, CF_UNICODETEXT: UTF-16 and its NUL in
+// movable global memory.
+GlobalMemory unicode_text_of(const std::string& text) {
+    const std::wstring w = wide(text);
+    const size_t size = (w.size() + 1) * sizeof(wchar_t);
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, size));
+    void* data = memory ? GlobalLock(memory.get()) : nullptr;
+    if (!data) return GlobalMemory();
+    std::memcpy(data, w.c_str(), size);
+    GlobalUnlock(memory.get());
+    return memory;
+}
+
 bool clipboard_has_bitmap(HWND owner) {
     const OpenClipboardScope clipboard(owner);
     return clipboard && IsClipboardFormatAvailable(CF_BITMAP) &&
@@ -115,6 +129,15 @@ ClipboardResult Win32System::copy_to_clipboard(const Image& image) {
     const HWND owner = window_ ? window_ : stand_in.get();
     if (!put_on_clipboard(owner, std::move(bitmap))) return ClipboardResult::Failed;
     return clipboard_has_bitmap(owner) ? ClipboardResult::Copied : ClipboardResult::Unreadable;
+}
+
+void Win32System::copy_text(const std::string& text) {
+    GlobalMemory memory = unicode_text_of(text);
+    const StandInWindow stand_in;
+    const OpenClipboardScope clipboard(window_ ? window_ : stand_in.get());
+    if (!memory || !clipboard || !EmptyClipboard()) return;
+    if (SetClipboardData(CF_UNICODETEXT, memory.get()))
+        memory.release();  // the system owns it from SetClipboardData on and frees it when emptied
 }
 
 std::string Win32System::mail_client() {

@@ -119,7 +119,14 @@ void Win32View::show_window(const ViewState& state, const ViewState& old) {
     if (state.topmost != old.topmost)
         SetWindowPos(windows_.main, state.topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE);
-    if (state.enabled != old.enabled) EnableWindow(windows_.main, state.enabled);
+    if (state.enabled != old.enabled) {
+        EnableWindow(windows_.main, state.enabled);
+        // Made active while disabled (the start-up show), the window is left without the
+        // keyboard focus, and its keys would come as WM_SYSKEYDOWN: it takes the focus that
+        // activation gives.
+        if (state.enabled && GetActiveWindow() == windows_.main && !GetFocus())
+            SetFocus(windows_.main);
+    }
     if (state.alpha != old.alpha) set_alpha(state.alpha);
     if (state.shown != old.shown) ShowWindow(windows_.main, state.shown ? SW_SHOW : SW_HIDE);
 }

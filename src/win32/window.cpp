@@ -1,5 +1,7 @@
 #include "win32/window.h"
 
+#include <optional>
+
 #include "magnifier/texts.h"
 #include "win32/application.h"
 #include "win32/libraries.h"
@@ -41,6 +43,42 @@ Point point_of(LPARAM lp) {
 bool keyboard_menu(Application& app, LPARAM lp) {
     if (LOWORD(lp) != 0xFFFF || HIWORD(lp) != 0xFFFF) return false;
     app.guarded([&] { app.controller().keyboard_menu(); });
+    return true;
+}
+
+std::optional<Direction> arrow(WPARAM key) {
+    switch (key) {
+        case VK_LEFT:
+            return Direction::Left;
+        case VK_RIGHT:
+            return Direction::Right;
+        case VK_UP:
+            return Direction::Up;
+        case VK_DOWN:
+            return Direction::Down;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The keys of whichever of the two windows has the focus, auto-repeat included. Ctrl is
+// not looked at: it is held to freeze the picture these keys work on. "+" and "-" come as
+// characters: the main keyboard's and the keypad's, in every layout.
+bool key_message(Application& app, UINT m, WPARAM wp) {
+    Controller& controller = app.controller();
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (m == WM_CHAR && (wp == L'+' || wp == L'-')) {
+        app.guarded([&] { controller.zoom_key_pressed(wp == L'+'); });
+        return true;
+    }
+    if (m != WM_KEYDOWN) return false;
+    if (const std::optional<Direction> d = arrow(wp)) {
+        app.guarded([&] { controller.arrow_pressed(*d, shift); });
+        return true;
+    }
+    if (wp != 'C') return false;
+    const ColorForm form = shift ? ColorForm::Rgb : ColorForm::Hex;
+    app.guarded([&] { controller.run({CommandKind::CopyColor, static_cast<int>(form)}); });
     return true;
 }
 
@@ -86,6 +124,15 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_CONTEXTMENU:
             if (keyboard_menu(app, lp)) return 0;
             break;
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            if (key_message(app, m, wp)) return 0;
+            break;
+        case WM_MOUSEWHEEL:
+            // Sent to the focused window (on Windows 10 and later, to the window under the
+            // pointer); the picture's DefWindowProc hands it on to this one.
+            app.guarded([&] { controller.wheel_turned(GET_WHEEL_DELTA_WPARAM(wp), point_of(lp)); });
+            return 0;
         case kTrayMessage:
             if (static_cast<UINT>(lp) == kDoubleClick)
                 app.guarded([&] { controller.tray_double_clicked(); });
@@ -149,6 +196,10 @@ LRESULT picture_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) 
             return 0;
         case WM_CONTEXTMENU:
             if (keyboard_menu(app, lp)) return 0;
+            break;
+        case WM_KEYDOWN:
+        case WM_CHAR:
+            if (key_message(app, m, wp)) return 0;
             break;
     }
     return DefWindowProcW(h, m, wp, lp);

@@ -152,7 +152,8 @@ choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _me
 menu() { open_menu && choose "$@"; }
 # The popup menu's items in the order the program builds them, one line per top-level item
 # (Zoom, Dimensione finestra, Refresh, Immagine, Individua colore, Cattura Immagine, Inverti
-# colori, Griglia, Dimensioni X-Y, Minimizza, Help, Chiudi), a submenu's items after a colon.
+# colori, Griglia, Dimensioni X-Y, Copia colore, Minimizza, Help, Chiudi), a submenu's items
+# after a colon.
 # MENU_KEYS[COMMAND] are the keys that reach an item of the menu just opened: nothing is
 # highlighted then, so Down once more than the item's place (disabled items take a place,
 # separators none); Right opens a submenu on its first item, Down moves on from there.
@@ -173,6 +174,7 @@ capture
 invert
 grid
 measure
+copy_color
 minimize
 help: help_contents about
 close
@@ -180,5 +182,33 @@ ITEMS
 menu_keys() { [ -n "${MENU_KEYS[$1]:-}" ] && echo "${MENU_KEYS[$1]}" || fail "no menu item $1"; }
 # Chooses the item $1 (a name of MENU_KEYS) from the menu opened by a right-click.
 menu_choose() { local keys && keys=$(menu_keys "$1") && menu $keys Return; }
+texts_of() { window_probe texts "$*"; }
+# Freezes the live picture of the pointer at ($ax, $ay) (frozen.png) with Ctrl, then chooses $1
+# (image_save, image_mail).
+image_command() {
+    wait_for_live_picture "$ax" "$ay"
+    cp "$E2E_TMP/live_client.png" "$E2E_TMP/frozen.png"
+    focus_window
+    xdotool keydown ctrl
+    wait_for 10 "no push-pin while Ctrl is held" _different_picture "$E2E_TMP/frozen.png"
+    open_menu
+    xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
+    local keys && keys=$(menu_keys "$1") && choose $keys Return
+}
+# "Salva" as $1 in the program's folder, typed once the dialog suggests its name (then it takes
+# keys).
+save_as_picture() {
+    image_command image_save
+    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
+    xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 "$1"
+    xdotool key Return
+}
+# Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
+expect_message() {
+    wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
+    xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
+    wait_for 10 "the message box did not close" _no_other_window
+    [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"
+}
 close_program() { menu_choose close && wait_for 10 "the program did not end after \"Chiudi\"" _ended; }
 _ended() { ! kill -0 "$VITRELO_PID" 2>/dev/null; }

@@ -39,34 +39,8 @@ if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 step "Zoom=4 in the settings file"
 ZOOM=4
 wait_for_live_picture "$ax" "$ay"
-# Freezes the picture (frozen.png) with Ctrl, then chooses $1 (image_save, image_mail).
-image_command() {
-    wait_for_live_picture "$ax" "$ay"
-    cp "$E2E_TMP/live_client.png" "$E2E_TMP/frozen.png"
-    focus_window
-    xdotool keydown ctrl
-    wait_for 10 "no push-pin while Ctrl is held" _different_picture "$E2E_TMP/frozen.png"
-    open_menu
-    xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
-    local keys && keys=$(menu_keys "$1") && choose $keys Return
-}
-# "Salva" as picture.bmp, typed once the dialog suggests its name (then it takes keys).
-save_as_picture_bmp() {
-    image_command image_save
-    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
-    xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 picture.bmp
-    xdotool key Return
-}
-texts_of() { window_probe texts "$*"; }
-# Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
-expect_message() {
-    wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
-    xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
-    wait_for 10 "the message box did not close" _no_other_window
-    [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"
-}
 step "\"Salva\" as picture.bmp"
-save_as_picture_bmp
+save_as_picture picture.bmp
 expect_message "Immagine salvata!"
 bmp=$PROG_DIR/picture.bmp
 # 24 bits, rows padded to 4 bytes (the header's bytes are the unit tests' golden file).
@@ -76,7 +50,7 @@ n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 [ "$n" = 0 ] || fail "the BMP differs from the frozen picture in $n pixels"
 step "\"Salva\" over picture.bmp asks first; \"No\" keeps the file"
 cp "$bmp" "$E2E_TMP/before.bmp"
-save_as_picture_bmp
+save_as_picture picture.bmp
 wait_for 15 "no question before replacing picture.bmp" eval 'texts_of Salva immagine | grep -q "&No"'
 for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
     xdotool windowfocus --sync "$w" key n 2>/dev/null || true

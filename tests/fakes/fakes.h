@@ -50,6 +50,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::string locked;  // a file that cannot be replaced
     ClipboardResult clipboard = ClipboardResult::Copied;
     std::vector<Image> copied;
+    std::vector<std::string> texts;  // put on the clipboard
     std::vector<Sound> sounds;
     std::optional<Size> maximum;               // the drag limit at 0.5x
     std::vector<std::optional<Point>> places;  // where each popup was asked to open
@@ -90,6 +91,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
                   pixel_from_color(screen_color({c.source.left, c.source.top})));
     }
     void draw_pointer(double, Point shift) override { pointer_shifts.push_back(shift); }
+    void move_pointer(Point p) override { mouse = p; }
     Rect window_rect() override { return window; }
     void set_window_rect(const Rect& r) override {
         const bool resized = r.size() != window.size();
@@ -123,8 +125,9 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         if (!shown) return log("icon removed"), true;
         return tray_works && (log("icon added"), true);
     }
-    void message(Text text) override { log("message " + text); }
-    void error(Text text) override { log("error " + text); }
+    void message(Text text, MessageKind kind) override {
+        log((kind == MessageKind::Stop ? "error " : "message ") + text);
+    }
     std::optional<std::string> save_as(const SaveRequest& r) override {
         return requests.push_back(r), wait(), answer;
     }
@@ -145,15 +148,17 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::optional<std::vector<uint8_t>> read_file(Text path) override {
         return files.count(path) ? std::optional(files[path]) : std::nullopt;
     }
-    bool jpeg_available() override { return jpeg; }
-    bool write_jpeg(const Image& image, Text path, int quality) override {
-        // Enough to tell the picture and the quality apart.
+    bool jpeg_and_png_available() override { return jpeg; }
+    bool write_image(const Image& image, Text path, ImageFormat format) override {
+        // Enough to tell the picture and the format apart.
         const uint8_t w = uint8_t(image.width), first = uint8_t(image.pixels.at(0));
-        return jpeg && write_file(path, {'J', uint8_t(quality), w, first});
+        const uint8_t kind = format == ImageFormat::Png ? 'P' : 'J';
+        return jpeg && write_file(path, {kind, w, first});
     }
     ClipboardResult copy_to_clipboard(const Image& i) override {
         return copied.push_back(i), clipboard;
     }
+    void copy_text(Text text) override { texts.push_back(text); }
     std::string mail_client() override { return client; }
     void open(Text target) override { log("open " + target); }
     bool open_help() override { return help_file && (log("help"), true); }

@@ -283,6 +283,102 @@ TEST_F(ControllerTest, OnALivePictureAPressDragsTheWindowAndGivesTheArrowBack) {
               std::tuple(1, PointerShape::Arrow));
 }
 
+// The window's picture spans 103-396 x 103-351 on the screen.
+TEST_F(ControllerTest, OverAFrozenPictureAnArrowStepsOneSourcePixelOfTheZoomItWasTakenAt) {
+    // Zoom at the lock, zoom chosen after it, arrow, Shift -> where the pointer goes from 200,200.
+    const std::tuple<int, int, Direction, bool, Point> cases[] = {
+        {0, 0, Direction::Right, false, {201, 200}},  // 0.5x: one screen pixel
+        {2, 2, Direction::Down, false, {200, 202}},
+        {8, 8, Direction::Left, true, {80, 200}},
+        {8, 2, Direction::Up, false, {200, 188}},
+        {4, 4, Direction::Left, false, {196, 200}}};
+    for (const auto& [taken, chosen, direction, ten, to] : cases) {
+        run(K::Zoom, taken);
+        lock();
+        run(K::Zoom, chosen);
+        f.mouse = Point{200, 200};
+        controller.arrow_pressed(direction, ten);
+        EXPECT_EQ(f.mouse, to) << taken << "," << chosen;
+        run(K::Capture);
+    }
+    f.held.insert(Key::Ctrl);  // the Ctrl pause at 4x
+    tick(Point{200, 200});
+    controller.arrow_pressed(Direction::Up, true);
+    EXPECT_EQ(f.mouse, (Point{200, 160}));
+}
+
+TEST_F(ControllerTest, AStepOverAFrozenPictureUpdatesTheReadoutsAtOnce) {
+    run(K::Zoom, 4);  // 4x
+    run(K::PickColor);
+    lock();
+    f.mouse = Point{200, 200};  // the picture's pixel 97,97
+    f.at(101, 97) = 0x00112233;
+    controller.arrow_pressed(Direction::Right, false);
+    EXPECT_EQ(shown().readout, " RGB(17,34,51)");
+    run(K::PickColor), run(K::Measure);
+    f.tapped.insert(Key::Zero), tick();
+    controller.arrow_pressed(Direction::Down, true);
+    EXPECT_EQ(shown().readout, " X 0   Y 10");
+}
+
+// Live, the picture follows at once: the pass captures where the pointer went.
+TEST_F(ControllerTest, ALiveArrowStepsAScreenPixelOnTheMonitorsAndOffTheGapsBetweenThem) {
+    f.monitors.push_back(kLeft);
+    // From, arrow, Shift -> to.
+    const std::tuple<Point, Direction, bool, Point> cases[] = {
+        {{700, 500}, Direction::Right, false, {701, 500}},
+        {{-795, 300}, Direction::Left, true, {-800, 300}},
+        {{1020, 5}, Direction::Right, true, {1023, 5}},
+        {{5, 3}, Direction::Up, true, {5, 0}},
+        {{1020, 760}, Direction::Down, true, {1020, 767}},
+        {{-5, 595}, Direction::Down, true, {-5, 599}},
+        {{3, 700}, Direction::Left, true, {0, 700}},
+        {{-2, 300}, Direction::Right, true, {8, 300}}};
+    for (const auto& [from, direction, ten, to] : cases) {
+        f.mouse = from;
+        controller.arrow_pressed(direction, ten);
+        EXPECT_EQ(std::tuple(f.mouse, state().pointer), std::tuple(to, to))
+            << from.x << "," << from.y;
+    }
+}
+
+TEST_F(ControllerTest, ZoomKeysAndWheelNotchesOverTheWindowStepTheZoomHeldAtItsEnds) {
+    lock();  // a frozen picture stays frozen
+    // A key ("+" 1, "-" -1) or else the wheel's turn, over the window or not -> the zoom item.
+    const std::tuple<int, int, bool, int> steps[] = {
+        {1, 0, true, 3},    {0, 60, true, 3},   {0, 60, true, 4}, {0, 120, false, 4},
+        {0, 60, true, 4},   {0, -120, true, 3},  // turned back: the half notch is forgotten
+        {0, -240, true, 1}, {-1, 0, true, 0},   {-1, 0, true, 0}};
+    for (const auto& [key, wheel, over, zoom] : steps) {
+        if (key)
+            controller.zoom_key_pressed(key > 0);
+        else
+            controller.wheel_turned(wheel, over ? Point{250, 200} : Point{700, 200});
+        EXPECT_EQ(std::tuple(state().settings.zoom_index, state().freeze),
+                  std::tuple(zoom, Freeze::Locked))
+            << key << "," << wheel;
+    }
+    run(K::Zoom, 8);
+    controller.zoom_key_pressed(true);
+    EXPECT_EQ(state().settings.zoom_index, 8) << "12x";
+}
+
+TEST_F(ControllerTest, CCopiesTheColourUnderThePointerAsText) {
+    // Locked, pointer, Shift -> the text; none over the live picture.
+    const std::tuple<bool, Point, ColorForm, V> cases[] = {
+        {false, kOutside, ColorForm::Hex, {"#A8D40A"}},
+        {false, kOutside, ColorForm::Rgb, {"RGB(168,212,10)"}},
+        {false, {200, 200}, ColorForm::Hex, {}},
+        {true, {200, 200}, ColorForm::Rgb, {"RGB(18,52,86)"}},  // the picture's pixel 97,97
+        {true, kOutside, ColorForm::Hex, {"#A8D40A"}}};
+    for (const auto& [locked, p, form, text] : cases) {
+        if (locked && state().freeze != Freeze::Locked) lock(), f.at(97, 97) = 0x00123456;
+        f.texts.clear(), f.mouse = p;
+        run(K::CopyColor, static_cast<int>(form));
+        EXPECT_EQ(f.texts, text) << locked << p.x;
+    }
+}
+
 // The icon put back on the shell's restart: the Win32-side test.
 TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
     controller.shell_restarted();  // shown: nothing to bring back
@@ -406,7 +502,7 @@ protected:
         EXPECT_EQ(f.copied.back().pixels, snapshot);
     }
     std::vector<uint32_t> snapshot;
-    const std::vector<uint8_t> jpeg{'J', 80, 250, 0};  // the fake encoder's, of the snapshot
+    const std::vector<uint8_t> jpeg{'J', 250, 0};  // the fake encoder's, of the snapshot
 };
 
 TEST_F(ImageCommands, CopyingOrMailingSaysWhyItStopsShort) {
@@ -462,7 +558,7 @@ TEST_F(ImageCommands, SaveAsksInTheProgramsFolderForTheFormatsAvailable) {
     EXPECT_TRUE(f.events.empty());
     const auto& [title, filter, folder, name, extension] = f.requests.at(0);
     EXPECT_EQ(std::tie(title, filter, folder, name, extension),
-              std::tuple(text::kSaveTitleWithJpeg, text::kSaveFilterWithJpeg, "C:\\Vitrelo",
+              std::tuple(text::kSaveTitleAllFormats, text::kSaveFilterAllFormats, "C:\\Vitrelo",
                          "SnapShotVitrelo", "bmp"));
 }
 
@@ -475,7 +571,8 @@ TEST_F(ImageCommands, SaveWritesByTheExtension) {
         {"C:\\d\\a.bmp", true, Work, true, text::kSaved, bmp},
         {"C:\\d\\A.JPG", true, Work, false, text::kSaved, jpeg},
         {"C:\\d\\a.jpg", false, Work, false, text::kSaveFailed, none},
-        {"C:\\d\\a.png", true, Work, false, text::kBadFormat, none},
+        {"C:\\d\\a.Png", true, Work, false, text::kSaved, {'P', 250, 0}},
+        {"C:\\d\\a.gif", true, Work, false, text::kBadFormat, none},
         {"C:\\d\\a.jpg", true, Fail, true, text::kSaveFailed, none},
         {"C:\\d\\a.bmp", true, Throw, false, text::kSaveFailed, none},  // the next row still runs
         {"C:\\d\\a.bmp", true, Vanish, false, text::kSaveFailed, none},

@@ -121,9 +121,10 @@ TEST(Menu, ChecksAndGreyFollowTheState) {
     s.tool = Tool::PickColor;
     s.capture_enabled = false;
     std::vector<MenuItem> m = build_menu(s);
-    EXPECT_EQ(shown({m.begin(), m.begin() + 9}),
+    EXPECT_EQ(shown({m.begin(), m.begin() + 11}),
               (V{"Zoom", "Dimensione finestra", "Refresh", "Immagine", "*Individua colore",
-                 "[*Cattura Immagine]", "*Inverti colori", "*Griglia", "[Dimensioni X-Y]"}));
+                 "[*Cattura Immagine]", "*Inverti colori", "*Griglia", "[Dimensioni X-Y]",
+                 "Copia colore\tC", "-"}));
     EXPECT_EQ(V({shown(m[0].children)[5], shown(m[1].children)[2], shown(m[2].children)[1]}),
               (V{"*  6 x", "*1/4 schermo", "*50 ms"}));
     s = MenuState{};
@@ -138,12 +139,13 @@ TEST(Menu, ChecksAndGreyFollowTheState) {
 
 TEST(Menu, IdsGiveTheCommandsBack) {
     const std::vector<MenuItem> m = build_menu(MenuState{});
-    EXPECT_EQ(shown(m[12].children), (V{"Guida in linea", "Informazioni"}));
+    EXPECT_EQ(shown(m[13].children), (V{"Guida in linea", "Informazioni"}));
     for (int i : {0, 1, 2, 3})  // Zoom, Size, Refresh, Immagine: each item its own index
         for (size_t k = 0; k < m[i].children.size(); ++k)
             EXPECT_EQ(command_from_id(m[i].children[k].id), (Command{CommandKind(i), int(k)}));
-    EXPECT_EQ(command_from_id(m[12].children[1].id), Command{CommandKind::About});
-    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1400})
+    EXPECT_EQ(command_from_id(m[13].children[1].id), Command{CommandKind::About});
+    EXPECT_EQ(command_from_id(m[9].id), Command{CommandKind::CopyColor});
+    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1500})
         EXPECT_FALSE(command_from_id(id)) << id;
 }
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "win32/jpeg.h"
+#include "win32/image_encoder.h"
 #include "win32/raii.h"
 #include "win32/services.h"
 #include "win32/text.h"
@@ -71,7 +71,8 @@ TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     for (const std::wstring target : {L"missing\\a.bmp", L"folder.bmp", L"a.bmp"}) {
         EXPECT_FALSE(storage.write_file(at(target), Bytes{'x'})) << utf8(target);
-        EXPECT_FALSE(storage.write_jpeg(pattern(4, 3), at(target), 80)) << utf8(target);
+        EXPECT_FALSE(storage.write_image(pattern(4, 3), at(target), ImageFormat::Png))
+            << utf8(target);
     }
     CloseHandle(held);
     EXPECT_EQ(contents(dir / L"a.bmp"), "nuovo");
@@ -89,7 +90,8 @@ TEST_F(Services, FilesInAFolderOfMoreThanMaxPathCharactersAreReplacedAndRead) {
     EXPECT_GT(bmp.size(), size_t(MAX_PATH));
     EXPECT_TRUE(storage.write_file(bmp, Bytes{'a'}));
     EXPECT_TRUE(storage.write_file(bmp, Bytes{'b'}));
-    EXPECT_TRUE(storage.write_jpeg(pattern(4, 3), utf8((deep / L"f.jpg").wstring()), 80));
+    EXPECT_TRUE(
+        storage.write_image(pattern(4, 3), utf8((deep / L"f.jpg").wstring()), ImageFormat::Jpeg));
     EXPECT_EQ(std::tuple(storage.file_exists(bmp), storage.read_file(bmp)),
               std::tuple(true, std::optional(Bytes{'b'})));
     // Removed with the "\\?\" form, too long for the cleanup's functions; a folder that
@@ -175,7 +177,7 @@ TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
 
 TEST(ServicesJpeg, ParameterBlockHoldsTheQualityAsOneLong) {
     // Wine's encoder ignores the quality, so the block is checked instead of the file.
-    const JpegParameters parameters(80);
+    const JpegParameters parameters(kJpegQuality);
     const Gdiplus::EncoderParameters& block = parameters.block();
     const Gdiplus::EncoderParameter& p = block.Parameter[0];
     const GUID quality = {

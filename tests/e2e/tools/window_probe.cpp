@@ -6,6 +6,8 @@
 //                           visible top-level windows whose title begins with T, UTF-8
 //   window_probe.exe record LOG "%1"  the mail program's stand-in: appends its raw command line
 //                           to LOG (a mailto: address holds blanks and quotes splitting changes)
+//   window_probe.exe clipboard  the clipboard's text (CF_UNICODETEXT) as UTF-8, no newline added;
+//                           exit 1 without text
 #include <windows.h>
 
 #include <cstdio>
@@ -52,6 +54,16 @@ int main(int argc, char** argv) {
                         ? std::fopen(argv[2], "ab")
                         : nullptr;
         return log && std::fprintf(log, "%s\n", line) > 0 && std::fclose(log) == 0 ? 0 : 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "clipboard") == 0) {
+        char utf8[4096] = {};
+        const HANDLE text = OpenClipboard(nullptr) ? GetClipboardData(CF_UNICODETEXT) : nullptr;
+        const auto* wide = static_cast<const wchar_t*>(text ? GlobalLock(text) : nullptr);
+        const bool read =
+            wide && WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+        if (wide) GlobalUnlock(text);
+        CloseClipboard();
+        return read ? std::printf("%s", utf8), std::fflush(stdout), 0 : 1;
     }
     if (argc > 2 && std::strcmp(argv[1], "texts") == 0) title_prefix = argv[2];
     EnumWindows(examine, 0);

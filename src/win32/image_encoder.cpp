@@ -1,4 +1,4 @@
-#include "win32/jpeg.h"
+#include "win32/image_encoder.h"
 
 #include <cstring>
 
@@ -12,10 +12,12 @@ namespace {
 
 namespace flat = Gdiplus::DllExports;
 
-// GDI+'s built-in JPEG encoder and its quality parameter (EncoderQuality, whose
-// definition would bring in the import library).
+// GDI+'s built-in JPEG and PNG encoders and the JPEG's quality parameter
+// (EncoderQuality, whose definition would bring in the import library).
 constexpr CLSID kJpegEncoder = {
     0x557cf401, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+constexpr CLSID kPngEncoder = {
+    0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 constexpr GUID kQualityParameter = {
     0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
 
@@ -77,15 +79,29 @@ private:
     Gdiplus::GpBitmap* bitmap_ = nullptr;
 };
 
-// A 32-bit top-down DIB section with the image's pixels: the layout they already have.
+// A 24-bit top-down DIB section with the image's pixels. GDI+ keeps the DIB's pixel
+// format, and its PNG encoder writes the format it is given: 24 bits, no alpha channel.
 Bitmap dib_section_of(const Image& image) {
-    const size_t count = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
-    if (image.width <= 0 || image.height <= 0 || image.pixels.size() != count) return Bitmap();
-    const BITMAPINFO info = top_down_bitmap({image.width, image.height});
+    const size_t width = static_cast<size_t>(image.width);
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != width * static_cast<size_t>(image.height))
+        return Bitmap();
+    BITMAPINFO info = top_down_bitmap({image.width, image.height});
+    info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     Bitmap dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (dib && bits) std::memcpy(bits, image.pixels.data(), count * sizeof(uint32_t));
-    return bits ? std::move(dib) : Bitmap();
+    if (!dib || !bits) return Bitmap();
+    const size_t stride = (width * 3 + 3) / 4 * 4;  // rows padded to 4 bytes
+    for (size_t y = 0; y < static_cast<size_t>(image.height); ++y) {
+        uint8_t* row = static_cast<uint8_t*>(bits) + y * stride;
+        for (size_t x = 0; x < width; ++x) {
+            const uint32_t p = image.pixels[y * width + x];  // 0x00RRGGBB: B, G, R in memory
+            row[3 * x] = static_cast<uint8_t>(p);
+            row[3 * x + 1] = static_cast<uint8_t>(p >> 8);
+            row[3 * x + 2] = static_cast<uint8_t>(p >> 16);
+        }
+    }
+    return dib;
 }
 
 // What was written into a stream over memory.
@@ -115,7 +131,7 @@ bool gdiplus_available() {
     return library && GetProcAddress(library.get(), "GdipCreateBitmapFromHBITMAP") != nullptr;
 }
 
-std::optional<std::vector<uint8_t>> encode_jpeg(const Image& image, int quality) {
+std::optional<std::vector<uint8_t>> encode_image(const Image& image, ImageFormat format) {
     const Library g;
     if (!g.complete()) return std::nullopt;
     const Bitmap dib = dib_section_of(image);
@@ -127,8 +143,10 @@ std::optional<std::vector<uint8_t>> encode_jpeg(const Image& image, int quality)
     if (!picture.get() || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)))
         return std::nullopt;
     const Stream owned(stream);
-    const JpegParameters parameters(quality);
-    if (g.save(picture.get(), stream, &kJpegEncoder, &parameters.block()) != Gdiplus::Ok)
+    const JpegParameters parameters(kJpegQuality);
+    const bool jpeg = format == ImageFormat::Jpeg;
+    if (g.save(picture.get(), stream, jpeg ? &kJpegEncoder : &kPngEncoder,
+               jpeg ? &parameters.block() : nullptr) != Gdiplus::Ok)
         return std::nullopt;
     return contents_of(stream);
 }

@@ -1,0 +1,67 @@
+// The keys of the focused window and the wheel: the pointer stepped pixel by pixel, the
+// zoom stepped along its table, the colour under the pointer copied as text.
+#include "app/controller.h"
+#include "magnifier/capture.h"
+#include "magnifier/pixel_tools.h"
+
+namespace vitrelo {
+
+void Controller::arrow_pressed(Direction direction, bool ten) {
+    if (state_.startup != Startup::Over) return;
+    const std::optional<Point> from = ports_.screen.pointer();
+    if (!from) return;
+    // Over a frozen picture a step is one pixel of what it shows: the zoom it was taken at.
+    const double zoom = state_.picture_zoom > 0 ? state_.picture_zoom : state_.settings.zoom();
+    Point to = step_pointer(*from, direction, ten, zoom, frozen_picture_point(*from).has_value());
+    // Between monitors of different sizes lies screen that no monitor shows: a step into it
+    // stays on the monitor it leaves, on its own axis.
+    Rect monitor = ports_.screen.monitor_of({to.x, to.y, 1, 1});
+    if (!monitor.contains(to)) monitor = ports_.screen.monitor_of({from->x, from->y, 1, 1});
+    to = kept_on(monitor, to);
+    if (to == *from) return;
+    ports_.screen.move_pointer(to);
+    // Followed now, not at the next tick: the timer may be slow, or held by a Ctrl pause.
+    if (!frozen(state_.freeze)) return render();
+    if (const std::optional<Point> at = frozen_picture_point(to)) pointer_moved(*at, false);
+    if (state_.freeze == Freeze::Locked) render();  // the X-Y readout, as a tick would
+}
+
+void Controller::zoom_key_pressed(bool in) {
+    step_zoom(in ? 1 : -1);
+}
+
+void Controller::wheel_turned(int delta, Point at) {
+    if (!ports_.view.window_rect().contains(at)) return;
+    if (const int notches = wheel_.add(delta)) step_zoom(notches);
+}
+
+void Controller::step_zoom(int steps) {
+    if (state_.startup != Startup::Over) return;
+    const int index = stepped_zoom_index(state_.settings.zoom_index, steps);
+    if (index != state_.settings.zoom_index) run({CommandKind::Zoom, index});
+}
+
+void Controller::copy_color(ColorForm form) {
+    const std::optional<Point> p = ports_.screen.pointer();
+    if (!p) return;
+    std::optional<Color> color;
+    if (const std::optional<Point> at = frozen_picture_point(*p)) {
+        const PixelView picture = ports_.view.picture();
+        color =
+            color_from_pixel(picture.pixels[static_cast<size_t>(at->y) * picture.width + at->x]);
+    } else if (!ports_.view.window_rect().contains(*p)) {
+        // Over the window and live, the picture shows no colour (it would show itself).
+        color = ports_.screen.pixel(*p);
+    }
+    if (color)
+        ports_.system.copy_text(form == ColorForm::Hex ? color_hex_text(*color)
+                                                       : color_rgb_text(*color));
+}
+
+std::optional<Point> Controller::frozen_picture_point(Point p) {
+    if (!frozen(state_.freeze)) return std::nullopt;
+    const PixelView picture = ports_.view.picture();
+    return picture_point(ports_.view.window_rect(), {picture.width, picture.height}, p);
+}
+
+}  // namespace vitrelo

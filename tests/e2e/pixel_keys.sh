@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The keys of the focused window and the wheel: the arrows move the pointer a screen pixel live
+# (ten with Shift) and the picture follows; C and Shift+C, and "Copia colore", put the colour
+# under the pointer on the clipboard as text that another program reads; the keypad's + and -
+# and the wheel over the picture step the zoom; "Salva" as a PNG gives the frozen picture pixel
+# for pixel; over a picture locked at 4x an arrow moves the pointer 4 pixels and C copies the
+# locked picture's pixel.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+start_xvfb
+show_screen_picture
+start_vitrelo
+if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
+_pointer_at() { LAST_SEEN=$(xdotool getmouselocation | cut -d' ' -f1-2) && [ "$LAST_SEEN" = "x:$1 y:$2" ]; }
+# Presses the keys $1, then waits for the pointer at ($2, $3).
+key_moves_pointer() { xdotool key "$1" && wait_for 10 "$1 did not take the pointer to $2,$3" _pointer_at "$2" "$3"; }
+# The clipboard's text is the colour of the pixel ($3, $4) of the picture $2, as "#RRGGBB" ($1 =
+# hex) or as "RGB(r,g,b)" ($1 = rgb).
+_clipboard_colour() {
+    local r g b want && read -r r g b <<<"$(convert "$2" -crop "1x1+$3+$4" -depth 8 rgb:- | od -An -tu1)"
+    if [ "$1" = hex ]; then printf -v want '#%02X%02X%02X' "$r" "$g" "$b"; else want="RGB($r,$g,$b)"; fi
+    LAST_SEEN=$(window_probe clipboard) && [ "$LAST_SEEN" = "$want" ]
+}
+step "the arrows move the pointer a screen pixel, ten with Shift; the picture follows"
+wait_for_live_picture "$ax" "$ay"
+focus_window
+key_moves_pointer Right $((ax + 1)) "$ay"
+key_moves_pointer shift+Down $((ax + 1)) $((ay + 10))
+wait_for 10 "the picture did not follow the pointer" _live_picture $((ax + 1)) $((ay + 10))
+step "C and Shift+C copy the colour under the pointer as text, and so does \"Copia colore\""
+xdotool key c
+wait_for 10 "C did not copy the colour" _clipboard_colour hex "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
+xdotool key shift+c
+wait_for 10 "Shift+C did not copy the colour" _clipboard_colour rgb "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
+xdotool mousemove "$ax" "$ay"
+open_menu shift+F10 && choose $(menu_keys copy_color) Return
+wait_for 10 "\"Copia colore\" did not copy the colour" _clipboard_colour hex "$SCREEN_PICTURE" "$ax" "$ay"
+step "the keypad's + and -, and the wheel over the picture, step the zoom"
+xdotool key KP_Add
+ZOOM=3 && wait_for_live_picture "$ax" "$ay"
+xdotool mousemove $((CX + CW / 2)) $((CY + CH / 2)) click 4 click 4
+ZOOM=6 && wait_for_live_picture "$ax" "$ay"
+xdotool mousemove $((CX + CW / 2)) $((CY + CH / 2)) click 5
+ZOOM=4 && wait_for_live_picture "$ax" "$ay"
+xdotool key KP_Subtract
+ZOOM=3 && wait_for_live_picture "$ax" "$ay"
+step "\"Salva\" as a PNG of 24 bits: the frozen picture pixel for pixel"
+save_as_picture picture.png
+expect_message "Immagine salvata!"
+png=$PROG_DIR/picture.png
+[ "$(od -An -tu1 -j24 -N2 "$png" | xargs)" = "8 2" ] || fail "not an 8-bit RGB PNG: $(identify "$png")"
+n=$(pixel_difference "$E2E_TMP/frozen.png" "$png")
+[ "$n" = 0 ] || fail "the PNG differs from the frozen picture in $n pixels"
+step "over a picture locked at 4x an arrow moves the pointer 4 pixels, and C copies its pixel"
+focus_window && xdotool key KP_Add
+ZOOM=4 && wait_for_live_picture "$ax" "$ay"
+menu_choose capture
+wait_for_live_picture "$ax" "$ay" 4096 1   # the pointer and the padlock are drawn
+cp "$E2E_TMP/live_client.png" "$E2E_TMP/capture.png"
+focus_window && xdotool key space
+wait_for 10 "the space bar did not lock the picture" _different_picture "$E2E_TMP/capture.png"
+# Up and left of the drawn pointer, the second column and row of a magnified pixel: a point read
+# as little as the window's frame (3 pixels) off lies on another.
+px=$((CX + (CW / 2 - 40) / 4 * 4 + 1)) py=$((CY + (CH / 2 - 40) / 4 * 4 + 1))
+xdotool mousemove $((px + 4)) "$py"
+key_moves_pointer Left "$px" "$py"
+screenshot locked
+xdotool key c
+wait_for 10 "C did not copy the locked picture's pixel" _clipboard_colour hex "$E2E_TMP/locked.png" "$px" "$py"
+echo OK
