@@ -61,7 +61,7 @@ std::optional<std::string> ImageExport::save(const Image& snapshot) {
         case SaveFormat::Rejected:
             return text::kBadFormat;
     }
-    return written && storage_.file_exists(*path) ? text::kSaved : text::kSaveFailed;
+    return written ? text::kSaved : text::kSaveFailed;
 }
 
 std::optional<std::string> ImageExport::mail(const Image& snapshot) {
@@ -69,7 +69,6 @@ std::optional<std::string> ImageExport::mail(const Image& snapshot) {
     const std::string path = storage_.temp_file(text::kSnapshotJpeg);
     // A picture that cannot be written is the command's failure, as for saving.
     if (!storage_.write_image(snapshot, path, ImageFormat::Jpeg)) return text::kSaveFailed;
-    if (!storage_.file_exists(path)) return text::kMailFailed;
     return hand_to_mail_program(path);
 }
 

@@ -161,9 +161,8 @@ public:
     virtual std::string program_folder() = 0;
     // The path of a file called `name` in the user's temporary folder.
     virtual std::string temp_file(const std::string& name) = 0;
-    virtual bool file_exists(const std::string& path) = 0;  // a file, not a folder
     // The whole file, written beside the target and renamed over it, so that a
-    // failure leaves an existing file as it was.
+    // failure leaves an existing file as it was; true once the file is in place.
     virtual bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual std::optional<std::vector<uint8_t>> read_file(const std::string& path) = 0;
     // JPEG and PNG files can be written (BMP files always can, through write_file).

@@ -30,7 +30,7 @@ public:
     bool save_settings(const Settings& settings) override;
     std::string program_folder() override;
     std::string temp_file(const std::string& name) override;
-    bool file_exists(const std::string& path) override;
+    bool file_exists(const std::string& path);  // a file, not a folder
     bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) override;
     std::optional<std::vector<uint8_t>> read_file(const std::string& path) override;
     bool jpeg_and_png_available() override;

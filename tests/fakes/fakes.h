@@ -17,7 +17,7 @@ namespace vitrelo::fake {
 
 using Text = const std::string&;
 
-enum class Writes { Work, Fail, Vanish, Throw };  // Vanish: reports success, leaves no file
+enum class Writes { Work, Fail, Throw };
 
 struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     static constexpr int kFrame = 3;  // each side: the client is smaller than the window
@@ -134,7 +134,6 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     void about() override { log("about"), wait(); }
     std::string program_folder() override { return folder; }
     std::string temp_file(Text name) override { return "C:\\Temp\\" + name; }
-    bool file_exists(Text path) override { return files.count(path) > 0; }
     Settings load_settings() override { return stored; }
     bool save_settings(const Settings& s) override {
         return saved.push_back(s), log("saved"), true;
