@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <stdexcept>
 
 #include "win32/application.h"
@@ -33,7 +34,20 @@ class WindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         app_ = std::make_unique<Application>(GetModuleHandleW(nullptr));
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, look_at_logo);
         ASSERT_TRUE(app_->start());
+        KillTimer(nullptr, timer);
+    }
+    // On a tick of the start-up show: is the logo shown, where in the main window's client
+    // area, and is it its topmost child?
+    static void CALLBACK look_at_logo(HWND, UINT, UINT_PTR, DWORD) {
+        const win32::Windows& w = app_->windows();
+        RECT r = {};
+        GetWindowRect(w.logo, &r);
+        MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
+        if (app_->controller().state().startup != Startup::Over)
+            logo_seen_.insert({IsWindowVisible(w.logo) != FALSE, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, GetWindow(w.main, GW_CHILD) == w.logo});
     }
     static void TearDownTestSuite() {
         app_.reset();
@@ -56,9 +70,18 @@ protected:
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
     static std::unique_ptr<Application> app_;
+    static std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> logo_seen_;
 };
 
 std::unique_ptr<Application> WindowTest::app_;
+std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> WindowTest::logo_seen_;
+
+// Through the start-up show the logo lies over the middle of the picture (250 x 186), above
+// it; it is gone once the magnifier runs.
+TEST_F(WindowTest, TheLogoCoversThePicturesMiddleDuringTheStartUpShowOnly) {
+    EXPECT_EQ(logo_seen_, (decltype(logo_seen_){{true, 53, 46, 144, 95, true}}));
+    EXPECT_FALSE(IsWindowVisible(app_->windows().logo));
+}
 
 TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
     app_->controller().run(Command{CommandKind::Zoom, 5});  // 6x: the grid is drawn
