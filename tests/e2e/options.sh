@@ -104,15 +104,9 @@ rm -f "$EML" "$RECORD_LOG"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
 image_command image_mail
 wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
-# One argument (no blank, no quote) that decodes to two blanks, the subject, and a blank before the
-# quoted path.
-python3 - "$RECORD_LOG" "C:\\users\\$(id -un)\\Temp\\$ODD_TEMP\\SnapShotVitrelo.jpg" <<'EOF' ||
-import sys, urllib.parse as u
-address = open(sys.argv[1], encoding='utf-8').read().split()[-1]
-to, query = address.removeprefix('"mailto:').removesuffix('"').split('?')
-fields = [(k, u.unquote(v)) for k, v in (f.split('=') for f in query.split('&'))]
-sys.exit(u.unquote(to) != '  ' or fields != [('subject', 'Invio SnapShot Vitrelo'), ('body', f' "{sys.argv[2]}"')])
-EOF
+# One argument: the blanks, "&" and "%" of the folder's name encoded.
+path="C%3A%5Cusers%5C$(id -un)%5CTemp%5CVitrelo%20%26%20co%20100%25%5CSnapShotVitrelo.jpg"
+grep -qF " \"mailto:%20%20?subject=Invio%20SnapShot%20Vitrelo&body=%20%22$path%22\"" "$RECORD_LOG" ||
     fail "mailto: address: $(cat "$RECORD_LOG")"
 [ -f "$EML" ] && fail "a message file was written on the mailto: route"
 step "no mail program: the not-compatible message"
