@@ -116,7 +116,6 @@ expected_picture() {
     convert "$1" -crop "${SW}x${SH}+${SX}+${SY}" +repage "${scale[@]}" \
         -crop "${CW}x${CH}+0+0" +repage ${INVERTED:+-negate} "${grid[@]}" "$4"
 }
-overlaps_window() { (($1 < WX + WW && WX < $1 + $3 && $2 < WY + WH && WY < $2 + $4)); }
 # Waits for the live picture of the pointer at ($1, $2), with from $4 to $3 pixels unlike it
 # (0 by default; capture mode draws the pointer and the padlock).
 wait_for_live_picture() {
