@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
-# keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
-# window_probe.exe standing in for the mail program, with a temporary folder whose name holds a
-# blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori". Throughout, DLLs
-# planted beside the program under system DLLs' names are never loaded.
+# keeps it), "Invia immagine per posta" by the two routes that hand the mail over (the JPEG near
+# the frozen picture), window_probe.exe standing in for the mail program, with a temporary folder
+# whose name holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti
+# colori". Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ODD_TEMP='Vitrelo & co 100%'
@@ -58,16 +58,12 @@ save_as_picture_bmp() {
     xdotool key Return
 }
 texts_of() { window_probe texts "$*"; }
-# Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
-expect_message() {
-    wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
-    xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
-    wait_for 10 "the message box did not close" _no_other_window
-    [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"
-}
-step "\"Salva\" as picture.bmp"
+step "\"Salva\" as picture.bmp, then the message box titled \"Vitrelo\" closed with Return"
 save_as_picture_bmp
-expect_message "Immagine salvata!"
+wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
+xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
+wait_for 10 "the message box did not close" _no_other_window
+[ "$text" = "Immagine salvata!" ] || fail "message: '$text'"
 bmp=$PROG_DIR/picture.bmp
 # 24 bits, rows padded to 4 bytes (the header's bytes are the unit tests' golden file).
 [ "$(stat -c %s "$bmp")" = $((54 + (CW * 3 + 3) / 4 * 4 * CH)) ] || fail "picture.bmp: $(xxd -l 54 "$bmp")"
@@ -109,27 +105,18 @@ path="C%3A%5Cusers%5C$(id -un)%5CTemp%5CVitrelo%20%26%20co%20100%25%5CSnapShotVi
 grep -qF " \"mailto:%20%20?subject=Invio%20SnapShot%20Vitrelo&body=%20%22$path%22\"" "$RECORD_LOG" ||
     fail "mailto: address: $(cat "$RECORD_LOG")"
 [ -f "$EML" ] && fail "a message file was written on the mailto: route"
-step "no mail program: the not-compatible message"
-rm -f "$RECORD_LOG"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
-image_command image_mail
-expect_message "Il programma di posta elettronica non è compatibile con Vitrelo"
-[ -s "$RECORD_LOG" ] && fail "something was handed to the shell: $(cat "$RECORD_LOG")"
 step "\" .5 x\""
 menu_choose zoom_0.5x
 ZOOM=0.5
 wait_for_live_picture 0 0
-step "\"  6 x\", then \"Griglia\" on and off"
+step "\"  6 x\" with \"Griglia\", then \"Inverti colori\" under the grid"
 menu_choose zoom_6x
 ZOOM=6
 wait_for_live_picture "$ax" "$ay"
 menu_choose grid
 GRID=6
 wait_for_live_picture "$ax" "$ay"
-menu_choose grid
-GRID=
-wait_for_live_picture "$ax" "$ay"
-step "\"Inverti colori\""
 menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
