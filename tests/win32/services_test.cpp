@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "win32/jpeg.h"
 #include "win32/raii.h"
@@ -20,11 +19,6 @@ using namespace vitrelo;
 using namespace vitrelo::win32;
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-std::string contents(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-}
 
 // Every pixel differs, and red differs from blue, so a swap or a shift shows.
 Image pattern(int w, int h) {
@@ -74,7 +68,7 @@ TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
         EXPECT_FALSE(storage.write_jpeg(pattern(4, 3), at(target), 80)) << utf8(target);
     }
     CloseHandle(held);
-    EXPECT_EQ(contents(dir / L"a.bmp"), "nuovo");
+    EXPECT_EQ(storage.read_file(at(L"a.bmp")), (Bytes{'n', 'u', 'o', 'v', 'o'}));
     EXPECT_EQ(entries(), (std::vector<std::wstring>{L"a.bmp", L"folder.bmp"}));
 }
 
