@@ -8,7 +8,6 @@
 #include "magnifier/menu.h"
 #include "magnifier/overlays.h"
 #include "magnifier/presets.h"
-#include "magnifier/readout.h"
 #include "magnifier/settings.h"
 #include "magnifier/settings_file.h"
 #include "unit/support.h"
@@ -103,17 +102,20 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
         EXPECT_EQ(preset_of_size(window, screen, {168, 107}), expected) << window.width;
 }
 
-// Item texts, "-" for separators; a disabled item in brackets, a checked one starred.
+// Item texts, "-" for separators; a disabled item in brackets, a checked one starred, the
+// default one marked "!".
 V shown(const std::vector<MenuItem>& items) {
     V out;
     for (const MenuItem& i : items) {
-        const std::string t = i.separator ? "-" : (i.checked ? "*" : "") + i.text;
+        const std::string t =
+            i.separator ? "-"
+                        : std::string(i.checked ? "*" : "") + (i.is_default ? "!" : "") + i.text;
         out.push_back(i.enabled ? t : "[" + t + "]");
     }
     return out;
 }
 
-TEST(Menu, ChecksAndGreyFollowTheState) {
+TEST(Menu, ItemsChecksAndGreyFollowTheState) {
     MenuState s;
     s.settings = {5, 1, true};
     s.size_mark = Preset::QuarterScreen;
@@ -134,6 +136,8 @@ TEST(Menu, ChecksAndGreyFollowTheState) {
     EXPECT_EQ(shown({m.begin() + 3, m.begin() + 9}),
               (V{"[Immagine]", "[Individua colore]", "Cattura Immagine", "Inverti colori",
                  "[*Griglia]", "*Dimensioni X-Y"}));
+    s.window_shown = false;  // in the tray
+    EXPECT_EQ(shown(build_menu(s)), (V{"!Ripristina", "-", "Chiudi"}));
 }
 
 TEST(Menu, IdsGiveTheCommandsBack) {
@@ -145,14 +149,6 @@ TEST(Menu, IdsGiveTheCommandsBack) {
     EXPECT_EQ(command_from_id(m[12].children[1].id), Command{CommandKind::About});
     for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1400})
         EXPECT_FALSE(command_from_id(id)) << id;
-}
-
-TEST(Menu, InTheTrayOnlyTheWayBackAndClose) {
-    MenuState s;
-    s.window_shown = false;
-    const std::vector<MenuItem> m = build_menu(s);
-    EXPECT_EQ(shown(m), (V{"Ripristina", "-", "Chiudi"}));
-    EXPECT_TRUE(m[0].is_default);
 }
 
 TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
@@ -169,21 +165,6 @@ TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
         EXPECT_EQ(got, rows) << step;
         EXPECT_EQ(px[20], 0x00123456u) << step;
     }
-}
-
-TEST(Overlays, MeasureRectSpansFromThePressInAnyDirection) {
-    const std::tuple<Point, Point, Rect> cases[] = {{{5, 6}, {5, 6}, {5, 6, 0, 0}},
-                                                    {{40, 10}, {70, 90}, {40, 10, 30, 80}},
-                                                    {{70, 90}, {40, 10}, {40, 10, 30, 80}},
-                                                    {{70, 10}, {40, 90}, {40, 10, 30, 80}}};
-    for (const auto& [start, current, rect] : cases)
-        EXPECT_EQ(measure_rect(start, current), rect) << start.x << "," << current.x;
-}
-
-// The strip's readouts: the controller's tests.
-TEST(Readout, TheAboutBoxsMailLink) {
-    EXPECT_EQ(about_mail_link("a@b.it", version_text(1, 0, 25)),
-              "mailto:a@b.it?Subject=Vitrelo -   Versione 1.0.25");
 }
 
 TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
