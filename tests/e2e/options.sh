@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
-# keeps it), "Invia immagine per posta" by the two routes that hand the mail over (the JPEG near
-# the frozen picture), window_probe.exe standing in for the mail program, with a temporary folder
-# whose name holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti
-# colori". Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
+# keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
+# picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
+# holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori".
+# Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ODD_TEMP='Vitrelo & co 100%'
@@ -18,8 +18,6 @@ reg_both_views() { for v in 32 64; do wine reg "$@" /reg:$v /f >/dev/null 2>&1 |
 recorder="\"Z:${VITRELO_TOOLS//\//\\}\\window_probe.exe\" record \"Z:${RECORD_LOG//\//\\}\" \"%1\""
 reg_both_views add 'HKCR\.eml' /ve /d VitreloTestEml
 reg_both_views add 'HKCR\VitreloTestEml\shell\open\command' /ve /d "$recorder"
-reg_both_views add 'HKCR\mailto' /v 'URL Protocol' /d ''
-reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
 printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
@@ -65,8 +63,6 @@ xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
 wait_for 10 "the message box did not close" _no_other_window
 [ "$text" = "Immagine salvata!" ] || fail "message: '$text'"
 bmp=$PROG_DIR/picture.bmp
-# 24 bits, rows padded to 4 bytes (the header's bytes are the unit tests' golden file).
-[ "$(stat -c %s "$bmp")" = $((54 + (CW * 3 + 3) / 4 * 4 * CH)) ] || fail "picture.bmp: $(xxd -l 54 "$bmp")"
 convert "$bmp" "$E2E_TMP/picture_bmp.png"
 n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 [ "$n" = 0 ] || fail "the BMP differs from the frozen picture in $n pixels"
@@ -95,16 +91,6 @@ psnr=$(compare -metric PSNR "$E2E_TMP/frozen.png" "$JPG" null: 2>&1) || true
 golden=$E2E_DIR/../golden/export_mail_image.eml
 { sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
     cmp - "$EML" || fail "VitreloImage.eml is not the golden message with the JPEG"
-step "Microsoft Outlook: the mailto: address"
-rm -f "$EML" "$RECORD_LOG"
-reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
-image_command image_mail
-wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
-# One argument: the blanks, "&" and "%" of the folder's name encoded.
-path="C%3A%5Cusers%5C$(id -un)%5CTemp%5CVitrelo%20%26%20co%20100%25%5CSnapShotVitrelo.jpg"
-grep -qF " \"mailto:%20%20?subject=Invio%20SnapShot%20Vitrelo&body=%20%22$path%22\"" "$RECORD_LOG" ||
-    fail "mailto: address: $(cat "$RECORD_LOG")"
-[ -f "$EML" ] && fail "a message file was written on the mailto: route"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
 step "\" .5 x\""
 menu_choose zoom_0.5x

@@ -5,7 +5,7 @@
 //   window_probe.exe texts T    the texts of the child windows (controls, the info strip) of the
 //                           visible top-level windows whose title begins with T, UTF-8
 //   window_probe.exe record LOG "%1"  the mail program's stand-in: appends its raw command line
-//                           to LOG (a mailto: address holds blanks and quotes splitting changes)
+//                           to LOG (a path with blanks must come whole)
 #include <windows.h>
 
 #include <cstdio>
