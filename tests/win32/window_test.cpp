@@ -70,12 +70,9 @@ protected:
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
-    static std::unique_ptr<Application> app_;
-    static std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> logo_seen_;
+    inline static std::unique_ptr<Application> app_;
+    inline static std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> logo_seen_;
 };
-
-std::unique_ptr<Application> WindowTest::app_;
-std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> WindowTest::logo_seen_;
 
 // Through the start-up show the logo lies over the middle of the picture (250 x 186), above
 // it; it is gone once the magnifier runs.
@@ -115,7 +112,7 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     ASSERT_EQ(app_->controller().state().freeze, Freeze::Locked) << "the space bar did not lock";
     const PixelView before = app_->view().picture();
     for (int32_t i = 0; i < before.width * before.height; ++i)  // every pixel its own colour
-        before.pixels[i] = uint32_t(i % before.width * 0x10101 + i / before.width * 0x100);
+        before.pixels[i] = uint32_t(i);
     const Rect window = app_->view().window_rect();
     app_->view().set_window_rect({window.left, window.top, window.width + 40, window.height - 30});
     const PixelView after = app_->view().picture();
@@ -124,7 +121,7 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     int wrong = 0;
     for (int32_t i = 0; i < after.width * after.height; ++i) {
         const int32_t x = i % after.width, y = i / after.width;
-        wrong += after.pixels[i] != (x < before.width ? uint32_t(x * 0x10101 + y * 0x100) : kWhite);
+        wrong += after.pixels[i] != (x < before.width ? uint32_t(y * before.width + x) : kWhite);
     }
     EXPECT_EQ(wrong, 0);
     app_->view().set_window_rect(window);
@@ -136,16 +133,10 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
 // What escapes a call from the system is caught there, and the magnifier runs on: a command
 // that failed with the timer stopped (a popup, a drag) does not leave it stopped.
 TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
-    const HWND main = app_->windows().main;
-    KillTimer(main, win32::kTimerId);
-    MSG m;
-    while (PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-    }
+    KillTimer(app_->windows().main, win32::kTimerId);
     EXPECT_FALSE(app_->guarded([] { throw std::runtime_error("a failing command"); }));
-    bool ticked = false;
-    for (int i = 0; i < 200 && !ticked; ++i, Sleep(10))
-        ticked = PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_NOREMOVE);
-    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(KillTimer(app_->windows().main, win32::kTimerId)) << "no timer to stop";
+    app_->controller().recover();  // and the timer runs again
 }
 
 // GDI refuses a picture that large, as it refuses a huge window's in the 32-bit build: the old
