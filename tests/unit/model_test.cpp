@@ -70,9 +70,7 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
     EXPECT_EQ(std::vector({p.strip_height, p.close_size, p.lock_size, p.logo.height}),
               std::vector({26, 27, 48, 142}));  // 25.5 and 142.5 to even
     // At least the minimum; at 0.5x at most half the screen (to even), which wins over it.
-    const Size s{1024, 768};
-    const std::tuple<Size, Size, bool, Size> fits[] = {{{167, 106}, s, false, {168, 107}},
-                                                       {{513, 385}, s, true, {512, 384}},
+    const std::tuple<Size, Size, bool, Size> fits[] = {{{167, 106}, {1024, 768}, false, {168, 107}},
                                                        {{511, 383}, {1021, 765}, true, {510, 382}},
                                                        {{168, 107}, {300, 200}, true, {150, 100}}};
     for (const auto& [requested, screen, half, expected] : fits)
