@@ -34,6 +34,7 @@ constexpr int kLogoWidth = 164, kLogoHeight = 27;
 // What the box needs while it is up; reached through DWLP_USER.
 struct AboutBox {
     std::string version;
+    LinkOpener open;
     Font bold;
 };
 
@@ -194,7 +195,7 @@ void add_tips(HWND box) {
 
 // A link that cannot be opened is not reported: the box closes in any case.
 void follow(HWND box, const std::string& target) {
-    ShellExecuteW(box, nullptr, wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    state_of(box).open(box, target);
     EndDialog(box, IDOK);
 }
 
@@ -252,8 +253,12 @@ INT_PTR CALLBACK about_procedure(HWND box, UINT message, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-void show_about_box(HWND owner) {
-    AboutBox state{program_version(), Font()};
+void open_with_shell(HWND box, const std::string& target) {
+    ShellExecuteW(box, nullptr, wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void show_about_box(HWND owner, LinkOpener open) {
+    AboutBox state{program_version(), open, Font()};
     std::vector<WORD> t = empty_template();
     DialogBoxIndirectParamW(instance(), reinterpret_cast<DLGTEMPLATE*>(t.data()), owner,
                             about_procedure, reinterpret_cast<LPARAM>(&state));

@@ -2,11 +2,18 @@
 // logo, each address a link that opens and closes the box.
 #pragma once
 
+#include <string>
+
 #include "win32/windows_headers.h"
 
 namespace vitrelo::win32 {
 
+// Hands a link's address to the system: ShellExecute's default verb, whatever the
+// result. A test puts a recorder in its place.
+using LinkOpener = void (*)(HWND box, const std::string& target);
+void open_with_shell(HWND box, const std::string& target);
+
 // Modal, owned by `owner` (may be null), topmost; returns once closed.
-void show_about_box(HWND owner);
+void show_about_box(HWND owner, LinkOpener open = open_with_shell);
 
 }  // namespace vitrelo::win32

@@ -36,10 +36,7 @@ wait_for() {
         sleep 0.1
     done
 }
-start_xvfb() {
-    run_xvfb "$E2E_DISPLAY" "${SCREEN_W}x$SCREEN_H" "$E2E_TMP/xvfb.log" || fail "no X server"
-    _pids+=("$XVFB_PID")
-}
+start_xvfb() { run_xvfb "$E2E_DISPLAY" "${SCREEN_W}x$SCREEN_H" "$E2E_TMP/xvfb.log" || fail "no X server"; _pids+=("$XVFB_PID"); }
 # The root picture, set before the program starts (a window mapped later would cover it); every
 # pixel differs from its eight neighbours, so a picture off by one pixel never matches.
 show_screen_picture() {
@@ -116,13 +113,9 @@ expected_picture() {
     convert "$1" -crop "${SW}x${SH}+${SX}+${SY}" +repage "${scale[@]}" \
         -crop "${CW}x${CH}+0+0" +repage ${INVERTED:+-negate} "${grid[@]}" "$4"
 }
-overlaps_window() { (($1 < WX + WW && WX < $1 + $3 && $2 < WY + WH && WY < $2 + $4)); }
 # Waits for the live picture of the pointer at ($1, $2), with from $4 to $3 pixels unlike it
 # (0 by default; capture mode draws the pointer and the padlock).
-wait_for_live_picture() {
-    xdotool mousemove "$1" "$2"
-    wait_for 10 "the picture is not the live one for the pointer at $1,$2" _live_picture "$@"
-}
+wait_for_live_picture() { xdotool mousemove "$1" "$2" && wait_for 10 "the picture is not the live one for the pointer at $1,$2" _live_picture "$@"; }
 _live_picture() {
     screenshot live
     expected_picture "$E2E_TMP/live.png" "$1" "$2" "$E2E_TMP/live_expected.png"

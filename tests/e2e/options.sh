@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
-# keeps it), "Invia immagine per posta" by each mail route (the JPEG near the frozen picture),
-# window_probe.exe standing in for the mail program, with a temporary folder whose name holds a
-# blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori". Throughout, DLLs
-# planted beside the program under system DLLs' names are never loaded.
+# keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
+# picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
+# holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori".
+# Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 ODD_TEMP='Vitrelo & co 100%'
@@ -18,8 +18,6 @@ reg_both_views() { for v in 32 64; do wine reg "$@" /reg:$v /f >/dev/null 2>&1 |
 recorder="\"Z:${VITRELO_TOOLS//\//\\}\\window_probe.exe\" record \"Z:${RECORD_LOG//\//\\}\" \"%1\""
 reg_both_views add 'HKCR\.eml' /ve /d VitreloTestEml
 reg_both_views add 'HKCR\VitreloTestEml\shell\open\command' /ve /d "$recorder"
-reg_both_views add 'HKCR\mailto' /v 'URL Protocol' /d ''
-reg_both_views add 'HKCR\mailto\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
 printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
@@ -43,8 +41,6 @@ step "\"Salva\" as picture.bmp"
 save_as_picture picture.bmp
 expect_message "Immagine salvata!"
 bmp=$PROG_DIR/picture.bmp
-# 24 bits, rows padded to 4 bytes (the header's bytes are the unit tests' golden file).
-[ "$(stat -c %s "$bmp")" = $((54 + (CW * 3 + 3) / 4 * 4 * CH)) ] || fail "picture.bmp: $(xxd -l 54 "$bmp")"
 convert "$bmp" "$E2E_TMP/picture_bmp.png"
 n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 [ "$n" = 0 ] || fail "the BMP differs from the frozen picture in $n pixels"
@@ -73,43 +69,18 @@ psnr=$(compare -metric PSNR "$E2E_TMP/frozen.png" "$JPG" null: 2>&1) || true
 golden=$E2E_DIR/../golden/export_mail_image.eml
 { sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
     cmp - "$EML" || fail "VitreloImage.eml is not the golden message with the JPEG"
-step "Microsoft Outlook: the mailto: address"
-rm -f "$EML" "$RECORD_LOG"
-reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Microsoft Outlook'
-image_command image_mail
-wait_for 15 "the mail program was not handed a mailto: address" grep -qs mailto: "$RECORD_LOG"
-# One argument (no blank, no quote) that decodes to two blanks, the subject, and a blank before the
-# quoted path.
-python3 - "$RECORD_LOG" "C:\\users\\$(id -un)\\Temp\\$ODD_TEMP\\SnapShotVitrelo.jpg" <<'EOF' ||
-import sys, urllib.parse as u
-address = open(sys.argv[1], encoding='utf-8').read().split()[-1]
-to, query = address.removeprefix('"mailto:').removesuffix('"').split('?')
-fields = [(k, u.unquote(v)) for k, v in (f.split('=') for f in query.split('&'))]
-sys.exit(u.unquote(to) != '  ' or fields != [('subject', 'Invio SnapShot Vitrelo'), ('body', f' "{sys.argv[2]}"')])
-EOF
-    fail "mailto: address: $(cat "$RECORD_LOG")"
-[ -f "$EML" ] && fail "a message file was written on the mailto: route"
-step "no mail program: the not-compatible message"
-rm -f "$RECORD_LOG"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
-image_command image_mail
-expect_message "Il programma di posta elettronica non è compatibile con Vitrelo"
-[ -s "$RECORD_LOG" ] && fail "something was handed to the shell: $(cat "$RECORD_LOG")"
 step "\" .5 x\""
 menu_choose zoom_0.5x
 ZOOM=0.5
 wait_for_live_picture 0 0
-step "\"  6 x\", then \"Griglia\" on and off"
+step "\"  6 x\" with \"Griglia\", then \"Inverti colori\" under the grid"
 menu_choose zoom_6x
 ZOOM=6
 wait_for_live_picture "$ax" "$ay"
 menu_choose grid
 GRID=6
 wait_for_live_picture "$ax" "$ay"
-menu_choose grid
-GRID=
-wait_for_live_picture "$ax" "$ay"
-step "\"Inverti colori\""
 menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"

@@ -8,7 +8,6 @@
 #include "magnifier/menu.h"
 #include "magnifier/overlays.h"
 #include "magnifier/presets.h"
-#include "magnifier/readout.h"
 #include "magnifier/settings.h"
 #include "magnifier/settings_file.h"
 #include "unit/support.h"
@@ -71,9 +70,7 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
     EXPECT_EQ(std::vector({p.strip_height, p.close_size, p.lock_size, p.logo.height}),
               std::vector({26, 27, 48, 142}));  // 25.5 and 142.5 to even
     // At least the minimum; at 0.5x at most half the screen (to even), which wins over it.
-    const Size s{1024, 768};
-    const std::tuple<Size, Size, bool, Size> fits[] = {{{167, 106}, s, false, {168, 107}},
-                                                       {{513, 385}, s, true, {512, 384}},
+    const std::tuple<Size, Size, bool, Size> fits[] = {{{167, 106}, {1024, 768}, false, {168, 107}},
                                                        {{511, 383}, {1021, 765}, true, {510, 382}},
                                                        {{168, 107}, {300, 200}, true, {150, 100}}};
     for (const auto& [requested, screen, half, expected] : fits)
@@ -103,17 +100,20 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
         EXPECT_EQ(preset_of_size(window, screen, {168, 107}), expected) << window.width;
 }
 
-// Item texts, "-" for separators; a disabled item in brackets, a checked one starred.
+// Item texts, "-" for separators; a disabled item in brackets, a checked one starred, the
+// default one marked "!".
 V shown(const std::vector<MenuItem>& items) {
     V out;
     for (const MenuItem& i : items) {
-        const std::string t = i.separator ? "-" : (i.checked ? "*" : "") + i.text;
+        const std::string t =
+            i.separator ? "-"
+                        : std::string(i.checked ? "*" : "") + (i.is_default ? "!" : "") + i.text;
         out.push_back(i.enabled ? t : "[" + t + "]");
     }
     return out;
 }
 
-TEST(Menu, ChecksAndGreyFollowTheState) {
+TEST(Menu, ItemsChecksAndGreyFollowTheState) {
     MenuState s;
     s.settings = {5, 1, true};
     s.size_mark = Preset::QuarterScreen;
@@ -135,6 +135,8 @@ TEST(Menu, ChecksAndGreyFollowTheState) {
     EXPECT_EQ(shown({m.begin() + 3, m.begin() + 9}),
               (V{"[Immagine]", "[Individua colore]", "Cattura Immagine", "Inverti colori",
                  "[*Griglia]", "*Dimensioni X-Y"}));
+    s.window_shown = false;  // in the tray
+    EXPECT_EQ(shown(build_menu(s)), (V{"!Ripristina", "-", "Chiudi"}));
 }
 
 TEST(Menu, IdsGiveTheCommandsBack) {
@@ -147,14 +149,6 @@ TEST(Menu, IdsGiveTheCommandsBack) {
     EXPECT_EQ(command_from_id(m[9].id), Command{CommandKind::CopyColor});
     for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1500})
         EXPECT_FALSE(command_from_id(id)) << id;
-}
-
-TEST(Menu, InTheTrayOnlyTheWayBackAndClose) {
-    MenuState s;
-    s.window_shown = false;
-    const std::vector<MenuItem> m = build_menu(s);
-    EXPECT_EQ(shown(m), (V{"Ripristina", "-", "Chiudi"}));
-    EXPECT_TRUE(m[0].is_default);
 }
 
 TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
@@ -171,21 +165,6 @@ TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
         EXPECT_EQ(got, rows) << step;
         EXPECT_EQ(px[20], 0x00123456u) << step;
     }
-}
-
-TEST(Overlays, MeasureRectSpansFromThePressInAnyDirection) {
-    const std::tuple<Point, Point, Rect> cases[] = {{{5, 6}, {5, 6}, {5, 6, 0, 0}},
-                                                    {{40, 10}, {70, 90}, {40, 10, 30, 80}},
-                                                    {{70, 90}, {40, 10}, {40, 10, 30, 80}},
-                                                    {{70, 10}, {40, 90}, {40, 10, 30, 80}}};
-    for (const auto& [start, current, rect] : cases)
-        EXPECT_EQ(measure_rect(start, current), rect) << start.x << "," << current.x;
-}
-
-// The strip's readouts: the controller's tests.
-TEST(Readout, TheAboutBoxsMailLink) {
-    EXPECT_EQ(about_mail_link("a@b.it", version_text(1, 0, 25)),
-              "mailto:a@b.it?Subject=Vitrelo -   Versione 1.0.25");
 }
 
 TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {

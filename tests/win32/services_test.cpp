@@ -1,15 +1,12 @@
 // The service ports against real Win32 (run under Wine): files replaced whole or not at all,
-// the clipboard, the JPEG encoder's parameters and the mail client's registry value. (The
-// settings file's bytes and a JPEG's pixels: the scenarios.)
+// the Save As dialog, the clipboard and the mail client's registry value. (The settings
+// file's bytes and a JPEG's pixels: the scenarios.)
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-#include "win32/image_encoder.h"
 #include "win32/raii.h"
 #include "win32/services.h"
 #include "win32/text.h"
@@ -20,11 +17,6 @@ using namespace vitrelo;
 using namespace vitrelo::win32;
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-std::string contents(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
-}
 
 // Every pixel differs, and red differs from blue, so a swap or a shift shows.
 Image pattern(int w, int h) {
@@ -46,13 +38,6 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
     std::string at(const std::wstring& name) const { return utf8((dir / name).wstring()); }
-    std::vector<std::wstring> entries() const {  // sorted
-        std::vector<std::wstring> names;
-        for (const auto& e : fs::directory_iterator(dir))
-            names.push_back(e.path().filename().wstring());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
     fs::path dir;
     Win32Storage storage;
 };
@@ -75,32 +60,11 @@ TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
             << utf8(target);
     }
     CloseHandle(held);
-    EXPECT_EQ(contents(dir / L"a.bmp"), "nuovo");
-    EXPECT_EQ(entries(), (std::vector<std::wstring>{L"a.bmp", L"folder.bmp"}));
+    EXPECT_EQ(storage.read_file(at(L"a.bmp")), (Bytes{'n', 'u', 'o', 'v', 'o'}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "a file left beside";
 }
 
-// A folder past GetTempFileName's limit (MAX_PATH - 14) and paths past MAX_PATH, which
-// Windows takes only in their "\\?\" form. Wine takes both forms and lets GetTempFileName
-// go past its limit (into a caller's buffer of MAX_PATH): here this shows that no limit
-// of the program's own is left in the way.
-TEST_F(Services, FilesInAFolderOfMoreThanMaxPathCharactersAreReplacedAndRead) {
-    const fs::path deep = dir / std::wstring(110, L'a') / std::wstring(110, L'b');
-    fs::create_directories(deep);
-    const std::string bmp = utf8((deep / L"f.bmp").wstring());
-    EXPECT_GT(bmp.size(), size_t(MAX_PATH));
-    EXPECT_TRUE(storage.write_file(bmp, Bytes{'a'}));
-    EXPECT_TRUE(storage.write_file(bmp, Bytes{'b'}));
-    EXPECT_TRUE(
-        storage.write_image(pattern(4, 3), utf8((deep / L"f.jpg").wstring()), ImageFormat::Jpeg));
-    EXPECT_EQ(std::tuple(storage.file_exists(bmp), storage.read_file(bmp)),
-              std::tuple(true, std::optional(Bytes{'b'})));
-    // Removed with the "\\?\" form, too long for the cleanup's functions; a folder that
-    // still holds a temporary file is not removed.
-    for (const wchar_t* name : {L"f.bmp", L"f.jpg"})
-        DeleteFileW((L"\\\\?\\" + (deep / name).wstring()).c_str());
-    EXPECT_TRUE(RemoveDirectoryW((L"\\\\?\\" + deep.wstring()).c_str()));
-}
-
+// From MAX_PATH characters on, Windows takes a path only in its "\\?\" form (Wine takes both).
 TEST(ServicesPaths, PathsOfMaxPathCharactersOrMoreTakeTheExtendedForm) {
     const std::wstring n254(254, L'n'), n255(255, L'n');
     const std::pair<std::wstring, std::wstring> cases[] = {
@@ -173,19 +137,6 @@ TEST(ServicesClipboard, RoundTripKeepsEveryPixel) {
     for (auto& p : pixels)
         p &= 0xFFFFFF;
     EXPECT_EQ(pixels, image.pixels);
-}
-
-TEST(ServicesJpeg, ParameterBlockHoldsTheQualityAsOneLong) {
-    // Wine's encoder ignores the quality, so the block is checked instead of the file.
-    const JpegParameters parameters(kJpegQuality);
-    const Gdiplus::EncoderParameters& block = parameters.block();
-    const Gdiplus::EncoderParameter& p = block.Parameter[0];
-    const GUID quality = {
-        0x1d5be4b5, 0xfa4a, 0x452d, {0x9c, 0xdd, 0x5d, 0xb3, 0x51, 0x05, 0xe7, 0xeb}};
-    EXPECT_EQ(std::memcmp(&p.Guid, &quality, sizeof(GUID)), 0);
-    EXPECT_EQ(
-        std::tuple(block.Count, p.NumberOfValues, p.Type, *static_cast<const ULONG*>(p.Value)),
-        std::tuple(1u, 1ul, 4ul, 80ul));  // type 4: EncoderParameterValueTypeLong
 }
 
 TEST(ServicesRegistry, MailClientIsReadAsStored) {

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <stdexcept>
 
 #include "win32/application.h"
 #include "win32/gdi_objects.h"
+#include "win32/text.h"
 
 namespace {
 
@@ -33,7 +35,20 @@ class WindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         app_ = std::make_unique<Application>(GetModuleHandleW(nullptr));
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, look_at_logo);
         ASSERT_TRUE(app_->start());
+        KillTimer(nullptr, timer);
+    }
+    // On a tick of the start-up show: is the logo shown, where in the main window's client
+    // area, and is it its topmost child?
+    static void CALLBACK look_at_logo(HWND, UINT, UINT_PTR, DWORD) {
+        const win32::Windows& w = app_->windows();
+        RECT r = {};
+        GetWindowRect(w.logo, &r);
+        MapWindowPoints(nullptr, w.main, reinterpret_cast<POINT*>(&r), 2);
+        if (app_->controller().state().startup != Startup::Over)
+            logo_seen_.insert({IsWindowVisible(w.logo) != FALSE, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, GetWindow(w.main, GW_CHILD) == w.logo});
     }
     static void TearDownTestSuite() {
         app_.reset();
@@ -55,32 +70,35 @@ protected:
     }
     static void toggle(CommandKind kind) { app_->controller().run(Command{kind}); }
 
-    static std::unique_ptr<Application> app_;
+    inline static std::unique_ptr<Application> app_;
+    inline static std::set<std::tuple<bool, LONG, LONG, LONG, LONG, bool>> logo_seen_;
 };
 
-std::unique_ptr<Application> WindowTest::app_;
+// Through the start-up show the logo lies over the middle of the picture (250 x 186), above
+// it; it is gone once the magnifier runs.
+TEST_F(WindowTest, TheLogoCoversThePicturesMiddleDuringTheStartUpShowOnly) {
+    EXPECT_EQ(logo_seen_, (decltype(logo_seen_){{true, 53, 46, 144, 95, true}}));
+    EXPECT_FALSE(IsWindowVisible(app_->windows().logo));
+}
 
+// At 6x with the grid, the colour readout, inversion and the pointer drawn in capture mode.
 TEST_F(WindowTest, GdiObjectsStayFlatOverThousandsOfPasses) {
-    app_->controller().run(Command{CommandKind::Zoom, 5});  // 6x: the grid is drawn
-    const CommandKind overlays[] = {CommandKind::Grid, CommandKind::PickColor, CommandKind::Invert,
-                                    CommandKind::Capture};  // capture mode draws the pointer
-    for (CommandKind kind : overlays)
+    using enum CommandKind;
+    app_->controller().run(Command{Zoom, 5});
+    for (CommandKind kind : {Grid, PickColor, Invert, Capture})
         toggle(kind);
-    ASSERT_TRUE(app_->controller().state().capture_mode);
-    for (int i = 0; i < 20; ++i)
-        pass(i);
-    const int settled = live_gdi_objects();
-    for (int i = 0; i < 3000; ++i) {
+    int settled = 0;
+    for (int i = 0; i < 3020; ++i) {
         if (i % 100 == 0)  // the screen's DC is made anew
             SendMessageW(app_->windows().main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
         pass(i);
+        if (i == 19) settled = live_gdi_objects();
     }
-    const int after = live_gdi_objects();
-    for (CommandKind kind : overlays)
-        toggle(kind);
-    app_->controller().run(Command{CommandKind::Zoom, 2});
     EXPECT_GT(settled, 0) << "the probe must see at least the stock objects";
-    EXPECT_EQ(after, settled);
+    EXPECT_EQ(live_gdi_objects(), settled);
+    for (CommandKind kind : {Grid, PickColor, Invert, Capture})
+        toggle(kind);
+    app_->controller().run(Command{Zoom, 2});
 }
 
 // A frozen picture must survive a resize of the window: the picture grows or shrinks in place,
@@ -92,20 +110,19 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
     pass(1);
     key(VK_SPACE, KEYEVENTF_KEYUP);
     ASSERT_EQ(app_->controller().state().freeze, Freeze::Locked) << "the space bar did not lock";
-    const auto color = [](int x, int y) { return uint32_t(x * 0x10101 + y * 0x100); };
     const PixelView before = app_->view().picture();
-    for (int32_t y = 0; y < before.height; ++y)
-        for (int32_t x = 0; x < before.width; ++x)
-            before.pixels[y * before.width + x] = color(x, y);
+    for (int32_t i = 0; i < before.width * before.height; ++i)  // every pixel its own colour
+        before.pixels[i] = uint32_t(i);
     const Rect window = app_->view().window_rect();
     app_->view().set_window_rect({window.left, window.top, window.width + 40, window.height - 30});
     const PixelView after = app_->view().picture();
     ASSERT_EQ(std::tuple(after.width, after.height),
               std::tuple(before.width + 40, before.height - 30));
     int wrong = 0;
-    for (int32_t y = 0; y < after.height; ++y)
-        for (int32_t x = 0; x < after.width; ++x)
-            wrong += after.pixels[y * after.width + x] != (x < before.width ? color(x, y) : kWhite);
+    for (int32_t i = 0; i < after.width * after.height; ++i) {
+        const int32_t x = i % after.width, y = i / after.width;
+        wrong += after.pixels[i] != (x < before.width ? uint32_t(y * before.width + x) : kWhite);
+    }
     EXPECT_EQ(wrong, 0);
     app_->view().set_window_rect(window);
     app_->controller().lock_clicked();  // unlocks
@@ -116,16 +133,10 @@ TEST_F(WindowTest, LockedPictureKeepsItsPixelsThroughAResize) {
 // What escapes a call from the system is caught there, and the magnifier runs on: a command
 // that failed with the timer stopped (a popup, a drag) does not leave it stopped.
 TEST_F(WindowTest, AFailureCaughtAtTheBoundaryStartsTheTimerAgain) {
-    const HWND main = app_->windows().main;
-    KillTimer(main, win32::kTimerId);
-    MSG m;
-    while (PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-    }
+    KillTimer(app_->windows().main, win32::kTimerId);
     EXPECT_FALSE(app_->guarded([] { throw std::runtime_error("a failing command"); }));
-    bool ticked = false;
-    for (int i = 0; i < 200 && !ticked; ++i, Sleep(10))
-        ticked = PeekMessageW(&m, main, WM_TIMER, WM_TIMER, PM_NOREMOVE);
-    EXPECT_TRUE(ticked);
+    EXPECT_TRUE(KillTimer(app_->windows().main, win32::kTimerId)) << "no timer to stop";
+    app_->controller().recover();  // and the timer runs again
 }
 
 // GDI refuses a picture that large, as it refuses a huge window's in the 32-bit build: the old
@@ -138,35 +149,29 @@ TEST_F(WindowTest, APictureTooLargeForGdiLeavesTheOldOneWithItsSize) {
               std::tuple(before, before.width, before.height));
 }
 
-int font_height(HFONT font) {
-    LOGFONTW f = {};
-    GetObjectW(font, sizeof(f), &f);
-    return f.lfHeight;
-}
-
 // Moved to a monitor at 150 %, the window takes the system's rectangle and draws its
 // parts, the strip's font included, half as large again; back at 100 % they return.
 TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
-    const HWND main = app_->windows().main;
-    const Rect before = app_->view().window_rect();
-    const int font = font_height(app_->view().resources().strip_font());
-    toggle(CommandKind::PickColor);
-    const auto change = [&](int dpi, RECT r) {
-        SendMessageW(main, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&r));
-        pass(0);
+    const auto font_height = [] {
+        LOGFONTW f = {};
+        GetObjectW(app_->view().resources().strip_font(), sizeof(f), &f);
+        return f.lfHeight;
     };
-    change(144, {50, 40, 50 + 300, 40 + 240});
-    RECT strip = {};
-    GetClientRect(app_->windows().strip, &strip);
-    EXPECT_EQ(app_->view().window_rect(), (Rect{50, 40, 300, 240}));
-    EXPECT_EQ(strip.bottom, 26);
-    EXPECT_EQ(font_height(app_->view().resources().strip_font()), MulDiv(font, 3, 2));
-    change(96, {before.left, before.top, before.right(), before.bottom()});
-    GetClientRect(app_->windows().strip, &strip);
-    EXPECT_EQ(app_->view().window_rect(), before);
-    EXPECT_EQ(strip.bottom, 17);
-    EXPECT_EQ(font_height(app_->view().resources().strip_font()), font);
+    const Rect before = app_->view().window_rect();
+    const LONG font = font_height();
+    toggle(CommandKind::PickColor);
+    const std::tuple<int, Rect, LONG, LONG> changes[] = {
+        {144, {50, 40, 300, 240}, 26, MulDiv(font, 3, 2)}, {96, before, 17, font}};
+    for (const auto& [dpi, r, strip_height, font_then] : changes) {
+        RECT suggested = {r.left, r.top, r.right(), r.bottom()}, strip = {};
+        SendMessageW(app_->windows().main, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        pass(0);
+        GetClientRect(app_->windows().strip, &strip);
+        EXPECT_EQ(std::tuple(app_->view().window_rect(), strip.bottom, font_height()),
+                  std::tuple(r, strip_height, font_then))
+            << dpi;
+    }
     toggle(CommandKind::PickColor);
 }
 
@@ -188,19 +193,14 @@ TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
 // The end of the Windows session saves the options beside the program, as "Chiudi"
 // would; an end that was called off saves nothing.
 TEST_F(WindowTest, TheSessionsEndSavesTheOptions) {
-    wchar_t exe[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    ASSERT_TRUE(n > 0 && n < MAX_PATH);
-    std::wstring ini(exe, n);
-    ini = ini.substr(0, ini.find_last_of(L'\\') + 1) + L"Vitrelo.ini";
+    const std::wstring ini = win32::wide(win32::beside_program("Vitrelo.ini"));
     DeleteFileW(ini.c_str());
     const HWND main = app_->windows().main;
     EXPECT_TRUE(SendMessageW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
-    SendMessageW(main, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(GetFileAttributesW(ini.c_str()), INVALID_FILE_ATTRIBUTES)
-        << "saved, though called off";
-    SendMessageW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_NE(GetFileAttributesW(ini.c_str()), INVALID_FILE_ATTRIBUTES) << "not saved";
+    for (const BOOL ends : {FALSE, TRUE}) {
+        SendMessageW(main, WM_ENDSESSION, ends, ENDSESSION_LOGOFF);
+        EXPECT_EQ(GetFileAttributesW(ini.c_str()) != INVALID_FILE_ATTRIBUTES, ends) << ends;
+    }
     DeleteFileW(ini.c_str());
 }
 
