@@ -42,6 +42,10 @@ struct Windows {
 // with a client area of `client`; false when a window cannot be made.
 bool create_windows(HINSTANCE instance, Application& app, SIZE client, Windows& windows);
 
+// A key message of the main window or the picture handed to the controller; false when it
+// is not one of the program's keys.
+bool key_message(Application& app, UINT message, WPARAM key);
+
 // The DPI a window is drawn at: its monitor's where the system knows one per monitor
 // (Windows 10 1607 and later), else the system's.
 int window_dpi(HWND window);
