@@ -61,7 +61,7 @@ focus_window && xdotool key KP_Add
 ZOOM=4 && wait_for_live_picture "$ax" "$ay"
 menu_choose capture
 wait_for_live_picture "$ax" "$ay" 4096 1   # the pointer and the padlock are drawn
-focus_window && xdotool key space
+focus_window && xdotool keydown space sleep 0.3 keyup space   # held for a few ticks
 wait_for 10 "the space bar did not lock the picture (no orange padlock)" _padlock_closed
 # Up and left of the drawn pointer, the second column and row of a magnified pixel: a point read
 # as little as the window's frame (3 pixels) off lies on another.
