@@ -34,9 +34,7 @@ temp_folder "\\$ODD_TEMP"   # for the programs started from now on
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
 temp_folder ""
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
-step "Zoom=4 in the settings file"
-ZOOM=4
-wait_for_live_picture "$ax" "$ay"
+ZOOM=4   # the settings file's: the first live picture below is at 4x
 # Freezes the picture (frozen.png) with Ctrl, then chooses $1 (image_save, image_mail).
 image_command() {
     wait_for_live_picture "$ax" "$ay"
@@ -51,14 +49,13 @@ image_command() {
 # "Salva" as picture.bmp, typed once the dialog suggests its name (then it takes keys).
 save_as_picture_bmp() {
     image_command image_save
-    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
+    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'window_probe texts "Salva immagine" | grep -x SnapShotVitrelo >/dev/null'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 picture.bmp
     xdotool key Return
 }
-texts_of() { window_probe texts "$*"; }
-step "\"Salva\" as picture.bmp, then the message box titled \"Vitrelo\" closed with Return"
+step "Zoom=4 read; \"Salva\" as picture.bmp, then the message box titled \"Vitrelo\" closed"
 save_as_picture_bmp
-wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
+wait_for 10 "no message box appeared" eval 'text=$(window_probe texts Vitrelo | grep -vx OK)'
 xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
 wait_for 10 "the message box did not close" _no_other_window
 [ "$text" = "Immagine salvata!" ] || fail "message: '$text'"
@@ -69,11 +66,11 @@ n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 step "\"Salva\" over picture.bmp asks first; \"No\" keeps the file"
 cp "$bmp" "$E2E_TMP/before.bmp"
 save_as_picture_bmp
-wait_for 15 "no question before replacing picture.bmp" eval 'texts_of Salva immagine | grep -q "&No"'
+wait_for 15 "no question before replacing picture.bmp" eval 'window_probe texts "Salva immagine" | grep -q "&No"'
 for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
     xdotool windowfocus --sync "$w" key n 2>/dev/null || true
 done
-wait_for 15 "the question did not go away" eval '! texts_of Salva immagine | grep -q "&No"'
+wait_for 15 "the question did not go away" eval '! window_probe texts "Salva immagine" | grep -q "&No"'
 # "Annulla", bottom right. Without a window manager a click that comes with the pointer's first
 # motion over a window only activates it: move first, then click.
 eval "$(xdotool getwindowgeometry --shell "$(_other_windows | head -n1)")"
