@@ -34,10 +34,8 @@ temp_folder "\\$ODD_TEMP"   # for the programs started from now on
 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
 temp_folder ""
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
-step "Zoom=4 in the settings file"
-ZOOM=4
-wait_for_live_picture "$ax" "$ay"
-step "\"Salva\" as picture.bmp"
+ZOOM=4   # the settings file's: the first live picture below is at 4x
+step "Zoom=4 read; \"Salva\" as picture.bmp"
 save_as_picture picture.bmp
 expect_message "Immagine salvata!"
 bmp=$PROG_DIR/picture.bmp
@@ -51,7 +49,7 @@ wait_for 15 "no question before replacing picture.bmp" eval 'texts_of Salva imma
 for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
     xdotool windowfocus --sync "$w" key n 2>/dev/null || true
 done
-wait_for 15 "the question did not go away" eval '! texts_of Salva immagine | grep -q "&No"'
+wait_for 15 "the question did not go away" eval '! window_probe texts "Salva immagine" | grep -q "&No"'
 # "Annulla", bottom right. Without a window manager a click that comes with the pointer's first
 # motion over a window only activates it: move first, then click.
 eval "$(xdotool getwindowgeometry --shell "$(_other_windows | head -n1)")"

@@ -1,4 +1,4 @@
-// The model: capture rectangle, settings, layout, presets, menu, overlays, readouts.
+// The model: capture rectangle, settings and their file, layout, presets, menu, grid.
 #include <gtest/gtest.h>
 
 #include <tuple>

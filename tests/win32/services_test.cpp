@@ -1,6 +1,6 @@
 // The service ports against real Win32 (run under Wine): files replaced whole or not at all,
-// the Save As dialog, the clipboard and the mail client's registry value. (The settings
-// file's bytes and a JPEG's pixels: the scenarios.)
+// the Save As dialog, the clipboard, the mail client's registry value. (The settings file's
+// bytes and a JPEG's pixels: the scenarios.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
