@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The keys of the focused window and the wheel: the arrows move the pointer a screen pixel live
-# (ten with Shift) and the picture follows; C and Shift+C, and "Copia colore", put the colour
-# under the pointer on the clipboard as text that another program reads; the keypad's + and -
-# and the wheel over the picture step the zoom; "Salva" as a PNG gives the frozen picture pixel
-# for pixel; over a picture locked at 4x an arrow moves the pointer 4 pixels and C copies the
-# locked picture's pixel.
+# The keys of the focused window and the wheel: the arrows, C and Shift+C, + and -, the wheel,
+# "Copia colore", a PNG saved from a frozen picture; over a locked picture, source pixels.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 start_xvfb
