@@ -44,8 +44,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::string folder = "C:\\Vitrelo";
     Settings stored;              // what load_settings finds
     std::vector<Settings> saved;  // what save_settings was given
-    bool help_file = false;
-    std::string client;  // the default mail program
+    std::string client;           // the default mail program
     Writes writes = Writes::Work;
     std::string locked;  // a file that cannot be replaced
     ClipboardResult clipboard = ClipboardResult::Copied;
@@ -73,10 +72,8 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         const auto score = [&](const Rect& m) -> int64_t {
             const int64_t w = std::min(r.right(), m.right()) - std::max(r.left, m.left);
             const int64_t h = std::min(r.bottom(), m.bottom()) - std::max(r.top, m.top);
-            if (w > 0 && h > 0) return w * h;
-            const int64_t dx = std::max({m.left - r.right(), r.left - m.right(), 0});
-            const int64_t dy = std::max({m.top - r.bottom(), r.top - m.bottom(), 0});
-            return -(dx * dx + dy * dy);
+            // Apart, the overlap is minus the gap.
+            return w > 0 && h > 0 ? w * h : std::min<int64_t>(w, 0) + std::min<int64_t>(h, 0);
         };
         return *std::ranges::max_element(monitors, {}, score);
     }
@@ -160,7 +157,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     void copy_text(Text text) override { texts.push_back(text); }
     std::string mail_client() override { return client; }
     void open(Text target) override { log("open " + target); }
-    bool open_help() override { return help_file && (log("help"), true); }
+    bool open_help() override { return false; }  // no help file beside the fake program
     void play(Sound s) override { sounds.push_back(s); }
     void quit() override { log("quit"); }
 };

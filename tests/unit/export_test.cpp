@@ -1,4 +1,4 @@
-// Export: BMP and mail bytes against the golden files, base64 lines, names, mail routes.
+// Export: BMP and mail bytes against the golden files, base64 lines, names, mailto addresses.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -60,16 +60,6 @@ TEST(Mail, TheMessageMatchesTheGoldenFile) {
     const std::vector<uint8_t> hello = {'H', 'e', 'l', 'l', 'o'};
     EXPECT_EQ(mail_message_text(text::kMailSubject, "C:\\Temp\\SnapShotVitrelo.jpg", hello),
               golden("export_mail_image.eml"));
-}
-
-TEST(Mail, TheRouteFollowsTheClient) {
-    using enum MailRoute;
-    const std::pair<const char*, MailRoute> routes[] = {{"Outlook Express", MessageFile},
-                                                        {"Windows Mail", MessageFile},
-                                                        {"Microsoft Outlook", Mailto},
-                                                        {"outlook express", Unsupported}};
-    for (const auto& [client, route] : routes)
-        EXPECT_EQ(mail_route(client), route) << client;
 }
 
 // Blanks, "&", "#" and "%" in the temporary folder's name must not split the address on the mail
