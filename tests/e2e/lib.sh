@@ -122,10 +122,8 @@ _live_picture() {
     LAST_SEEN="$(pixel_difference "$E2E_TMP/live_expected.png" "$E2E_TMP/live_client.png") pixels unlike it"
     ((${LAST_SEEN%% *} <= ${3:-0} && ${LAST_SEEN%% *} >= ${4:-0}))
 }
-# The picture is (_same_picture) or is not (_different_picture) the client crop $1.
-_same_picture() { screenshot compared && LAST_SEEN="$(pixel_difference "$1" "$E2E_TMP/compared_client.png") pixels differ" &&
-    [ "${LAST_SEEN%% *}" = 0 ]; }
-_different_picture() { ! _same_picture "$1"; }
+# The picture is not the client crop $1.
+_different_picture() { screenshot compared && [ "$(pixel_difference "$1" "$E2E_TMP/compared_client.png")" != 0 ]; }
 # The program's other visible X windows: menus, boxes, dialogs, the help.
 _other_windows() { xdotool search --onlyvisible --classname '^vitrelo\.exe$' 2>/dev/null | grep -vx "$VITRELO_WINDOW"; }
 _no_other_window() { [ -z "$(_other_windows)" ]; }
@@ -143,13 +141,10 @@ choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _me
 # Opens the menu and presses the keys $@. Wait for the effect before the next click: one that
 # comes as Wine leaves the menu is lost.
 menu() { open_menu && choose "$@"; }
-# The popup menu's items in the order the program builds them, one line per top-level item
-# (Zoom, Dimensione finestra, Refresh, Immagine, Individua colore, Cattura Immagine, Inverti
-# colori, Griglia, Dimensioni X-Y, Copia colore, Minimizza, Help, Chiudi), a submenu's items
-# after a colon.
-# MENU_KEYS[COMMAND] are the keys that reach an item of the menu just opened: nothing is
-# highlighted then, so Down once more than the item's place (disabled items take a place,
-# separators none); Right opens a submenu on its first item, Down moves on from there.
+# The popup menu's items in the program's order, a submenu's after a colon. MENU_KEYS[COMMAND]
+# are the keys that reach an item of the menu just opened: nothing is highlighted then, so Down
+# once more than the item's place (disabled items take a place, separators none); Right opens a
+# submenu on its first item, Down moves on from there.
 declare -A MENU_KEYS
 _menu_place=0
 while read -r _entry; do

@@ -1,8 +1,6 @@
-// Text from outside on the parsers that take it; the first byte modulo 3 picks which:
-// 0 a value of the settings file (any bytes give an index in the tables), 1 a name typed in the
-// Save As dialog (its extension ends it, is empty exactly without a dot, has at most 3 UTF-8
-// characters, and the name gets a format), 2 a whole settings file (the options written into
-// it read back as written).
+// Text from outside on its parsers, the first byte modulo 3 choosing: 0 a settings value (an index
+// in the tables), 1 a name typed in Save As (its extension ends it, is empty exactly without a
+// dot, has at most 3 UTF-8 characters), 2 a settings file (the options written read back).
 #include <algorithm>
 #include <cstdlib>
 

@@ -1,5 +1,5 @@
-// Planted beside Vitrelo.exe under the names of system DLLs (version.dll, winmm.dll,
-// gdiplus.dll): once loaded into a process it leaves "<its own path>.loaded" beside itself.
+// Planted beside Vitrelo.exe under the names of system DLLs (winmm.dll, gdiplus.dll): once
+// loaded into a process it leaves "<its own path>.loaded" beside itself.
 #include <windows.h>
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, void*) {

@@ -1,13 +1,8 @@
-// What the scenarios cannot see from X.
-//   window_probe.exe            "<outer x y w h> <client x y w h> <enabled 0|1>" of the visible
-//                           top-level non-dialog window titled "Vitrelo"; exit 1 without one,
-//                           2 with several, 3 when it does not answer a message within 3 s
-//   window_probe.exe texts T    the texts of the child windows (controls, the info strip) of the
-//                           visible top-level windows whose title begins with T, UTF-8
-//   window_probe.exe record LOG "%1"  the mail program's stand-in: appends its raw command line
-//                           to LOG (a mailto: address holds blanks and quotes splitting changes)
-//   window_probe.exe clipboard  the clipboard's text (CF_UNICODETEXT) as UTF-8, no newline added;
-//                           exit 1 without text
+// What the scenarios cannot see from X. Without arguments: "<outer x y w h> <client x y w h>
+// <enabled 0|1>" of the visible top-level non-dialog window "Vitrelo" (exit 1 without one, 2 with
+// several, 3 when it does not answer within 3 s). `texts T`: the UTF-8 texts of the child windows
+// of the visible top-level windows whose title begins with T. `record LOG "%1"`: the mail program's
+// stand-in, appends its raw command line to LOG. `clipboard`: the clipboard's text as UTF-8.
 #include <windows.h>
 
 #include <cstdio>
