@@ -194,6 +194,7 @@ TEST(SettingsFile, ReadingFollowsTheProfileRules) {
         {"[opzioni]\r\nZOOM=4\r\n", 4, 2, false},
         {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\n", 3, 1, false},
         {"[Opzioni]\nZoom=1\nZoom=3\n", 1, 2, false},
+        {"[Opzioni]\r\n[B]\r\nZoom=5\r\n", 2, 2, false},
         {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false},
         {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false},
         {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1", 2, 2, true},
