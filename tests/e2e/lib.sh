@@ -138,9 +138,6 @@ open_menu() {
 _menu_open() { MENU=$(_other_windows | grep -vxF "${_already_open:-none}" | head -n1) && [ -n "$MENU" ]; }
 _menu_closed() { ! xdotool search --onlyvisible --classname '^vitrelo\.exe$' | grep -x "$MENU" >/dev/null; }
 choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _menu_closed; }
-# Opens the menu and presses the keys $@. Wait for the effect before the next click: one that
-# comes as Wine leaves the menu is lost.
-menu() { open_menu && choose "$@"; }
 # The popup menu's items in the program's order, a submenu's after a colon. MENU_KEYS[COMMAND]
 # are the keys that reach an item of the menu just opened: nothing is highlighted then, so Down
 # once more than the item's place (disabled items take a place, separators none); Right opens a
@@ -168,9 +165,9 @@ help: help_contents about
 close
 ITEMS
 menu_keys() { [ -n "${MENU_KEYS[$1]:-}" ] && echo "${MENU_KEYS[$1]}" || fail "no menu item $1"; }
-# Chooses the item $1 (a name of MENU_KEYS) from the menu opened by a right-click.
-menu_choose() { local keys && keys=$(menu_keys "$1") && menu $keys Return; }
-texts_of() { window_probe texts "$*"; }
+# Chooses the item $1 (a name of MENU_KEYS) from the menu opened by a right-click. Wait for the
+# effect before the next click: one that comes as Wine leaves the menu is lost.
+menu_choose() { local keys && keys=$(menu_keys "$1") && open_menu && choose $keys Return; }
 # Freezes the live picture of the pointer at ($ax, $ay) (frozen.png) with Ctrl, then chooses $1
 # (image_save, image_mail).
 image_command() {
@@ -187,16 +184,18 @@ image_command() {
 # keys).
 save_as_picture() {
     image_command image_save
-    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'texts_of Salva immagine | grep -x SnapShotVitrelo >/dev/null'
+    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'window_probe texts "Salva immagine" | grep -x SnapShotVitrelo >/dev/null'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 "$1"
     xdotool key Return
 }
 # Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
 expect_message() {
-    wait_for 10 "no message box appeared" eval 'text=$(texts_of Vitrelo | grep -vx OK)'
+    wait_for 10 "no message box appeared" eval 'text=$(window_probe texts Vitrelo | grep -vx OK)'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
     wait_for 10 "the message box did not close" _no_other_window
     [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"
 }
+# The strip's window text, what a screen reader reads, is $1.
+_strip_text() { LAST_SEEN=$(window_probe texts Vitrelo) && [ "$LAST_SEEN" = "$1" ]; }
 close_program() { menu_choose close && wait_for 10 "the program did not end after \"Chiudi\"" _ended; }
 _ended() { ! kill -0 "$VITRELO_PID" 2>/dev/null; }

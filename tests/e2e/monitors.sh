@@ -30,7 +30,6 @@ preset() {
     menu_choose "$1"
     wait_for 10 "$3 is not at $2" _outer_rect_is "$2"
 }
-# "minima" is 1600 x 1600 twips (106.67 pixels, realised as 107) by 2520 twips.
 wait_for 10 "the start-up size is not 256x192" _outer_rect_is "$WX $WY 256 192"
 # "1/4 schermo" grows to the right and down, pushed back inside the monitor.
 preset size_quarter "$((WX < 512 ? WX : 512)) $((WY < 384 ? WY : 384)) 512 384" "1/4 schermo"

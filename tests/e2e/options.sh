@@ -45,7 +45,7 @@ n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 step "\"Salva\" over picture.bmp asks first; \"No\" keeps the file"
 cp "$bmp" "$E2E_TMP/before.bmp"
 save_as_picture picture.bmp
-wait_for 15 "no question before replacing picture.bmp" eval 'texts_of Salva immagine | grep -q "&No"'
+wait_for 15 "no question before replacing picture.bmp" eval 'window_probe texts "Salva immagine" | grep -q "&No"'
 for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
     xdotool windowfocus --sync "$w" key n 2>/dev/null || true
 done

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The keys of the focused window and the wheel: the arrows, C and Shift+C, + and -, the wheel,
-# "Copia colore", a PNG saved from a frozen picture; over a locked picture, source pixels.
+# a PNG saved from a frozen picture; over a locked picture, source pixels, and "Dimensioni X-Y":
+# the readout painted as it changes, a press drawing the outline.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 start_xvfb
@@ -28,14 +29,11 @@ focus_window
 key_moves_pointer Right $((ax + 1)) "$ay"
 key_moves_pointer shift+Down $((ax + 1)) $((ay + 10))
 wait_for 10 "the picture did not follow the pointer" _live_picture $((ax + 1)) $((ay + 10))
-step "C and Shift+C copy the colour under the pointer as text, and so does \"Copia colore\""
+step "C and Shift+C copy the colour under the pointer as text"
 xdotool key c
 wait_for 10 "C did not copy the colour" _clipboard_colour hex "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
 xdotool key shift+c
 wait_for 10 "Shift+C did not copy the colour" _clipboard_colour rgb "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
-xdotool mousemove "$ax" "$ay"
-open_menu shift+F10 && choose $(menu_keys copy_color) Return
-wait_for 10 "\"Copia colore\" did not copy the colour" _clipboard_colour hex "$SCREEN_PICTURE" "$ax" "$ay"
 step "the keypad's + and -, and the wheel over the picture, step the zoom"
 xdotool key KP_Add
 ZOOM=3 && wait_for_live_picture "$ax" "$ay"
@@ -67,4 +65,18 @@ key_moves_pointer Left "$px" "$py"
 screenshot locked
 xdotool key c
 wait_for 10 "C did not copy the locked picture's pixel" _clipboard_colour hex "$E2E_TMP/locked.png" "$px" "$py"
+step "\"Dimensioni X-Y\": 0 sets the reference, the readout counts source pixels and is painted"
+menu_choose measure
+xdotool mousemove "$px" "$py" && focus_window && xdotool keydown 0 sleep 0.3 keyup 0
+wait_for 10 "0 did not set the reference" _strip_text " X 0   Y 0"
+screenshot reference
+xdotool mousemove $((px + 40)) $((py + 20))
+wait_for 10 "40,20 screen pixels at 4x do not read 10 by 5" _strip_text " X 10   Y 5"
+wait_for 10 "the strip still shows the old readout" _different_picture "$E2E_TMP/reference_client.png"
+step "a press on the locked picture draws the outline (0xE0E0E0) up to the pointer"
+_outline() { screenshot outline && (($(convert "$E2E_TMP/outline_client.png" -crop "40x20+$((px - CX))+$((py - CY))" \
+    txt:- | grep -c '#E0E0E0') >= 116)); }   # the 40 x 20 frame's pixels, at least
+xdotool mousemove "$px" "$py" mousedown 1 mousemove $((px + 20)) $((py + 10)) mousemove $((px + 40)) $((py + 20))
+wait_for 10 "no outline from the press to the pointer" _outline
+xdotool mouseup 1
 echo OK

@@ -52,7 +52,6 @@ wait_for 15 "the help did not open" _help_window
 xdotool windowfocus --sync "$HELP" key alt+F4   # without a window manager it covers us
 wait_for 10 "Alt+F4 did not close the help" eval '! _help_window'
 step "\"Individua colore\": the strip's text is the readout"
-_strip_text() { LAST_SEEN=$(window_probe texts Vitrelo) && [ "$LAST_SEEN" = "$1" ]; }
 wait_for_colour_text() {
     xdotool mousemove "$1" "$2"
     rgb=$(convert "$SCREEN_PICTURE" -crop "1x1+$1+$2" -depth 8 rgb:- | od -An -tu1 | xargs | tr ' ' ,)
