@@ -13,8 +13,7 @@ subprocess.run([sys.executable, os.path.join(ROOT, "resources", "generate_resour
 
 
 def images(name):
-    """[(type, width, height)] of an .ico file; of a .cur file, the hot spot and whether the AND
-    mask leaves its pixel drawn too."""
+    """[(type, width, height)] of an .ico; of a .cur, also the hot spot and whether it is drawn."""
     with open(os.path.join(OUT, name), "rb") as f:
         data = f.read()
     _, kind, count = struct.unpack_from("<HHH", data, 0)
