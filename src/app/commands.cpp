@@ -46,6 +46,9 @@ void Controller::run(Command command) {
         case CommandKind::MinimizeRestore:
             minimize_or_restore();
             break;
+        case CommandKind::Language:
+            if (i >= 0 && i < kLanguageChoiceCount) set_language(static_cast<LanguageChoice>(i));
+            break;
         case CommandKind::Help:
             help();
             break;
@@ -68,7 +71,15 @@ MenuState Controller::menu_state() const {
     m.capture_enabled = state_.freeze != Freeze::HeldByCtrl;
     m.tool = state_.tool;
     m.grid = state_.grid;
+    m.language = language();
     return m;
+}
+
+void Controller::set_language(LanguageChoice choice) {
+    state_.settings.language = choice;
+    // The menu is built anew each time it opens; the window's own texts change now.
+    state_.view.language = state_.settings.shown_language();
+    show_view();
 }
 
 void Controller::set_zoom(int index) {
@@ -172,7 +183,12 @@ bool Controller::run_waiting(const std::function<void()>& work) {
 
 void Controller::help() {
     run_waiting([&] {
-        if (!ports_.system.open_help()) message(text::kHelpMissing);
+        // The other language's help rather than none.
+        const Language other =
+            language() == Language::Italian ? Language::English : Language::Italian;
+        if (!ports_.system.open_help(text::kHelpFile.in(language())) &&
+            !ports_.system.open_help(text::kHelpFile.in(other)))
+            message(text::kHelpMissing.in(language()));
     });
 }
 
@@ -189,7 +205,7 @@ void Controller::image_command(ImageCommand command) {
         // Taken once: whatever another program puts on the clipboard while a dialog
         // is open cannot take the picture's place.
         const Image snapshot = copy_of(ports_.view.picture());
-        if (const auto said = image_export_.run(command, snapshot)) message(*said);
+        if (const auto said = image_export_.run(command, snapshot, language())) message(*said);
     });
 }
 

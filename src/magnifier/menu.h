@@ -25,13 +25,15 @@ enum class CommandKind {
     Measure,
     CopyColor,
     MinimizeRestore,
+    Language,
     Help,
     About,
     Close
 };
 struct Command {
     CommandKind kind;
-    int index = 0;  // Zoom, Size, Refresh, Image: the item; CopyColor: the form; otherwise 0
+    // Zoom, Size, Refresh, Image, Language: the item; CopyColor: the form; otherwise 0
+    int index = 0;
     friend bool operator==(Command a, Command b) { return a.kind == b.kind && a.index == b.index; }
 };
 enum class ImageCommand { Copy, Save, Mail };
@@ -65,6 +67,7 @@ struct MenuState {
     bool capture_enabled = true;  // greyed during a Ctrl pause
     Tool tool = Tool::None;       // the other tool is greyed
     bool grid = false;
+    Language language = Language::Italian;  // the texts'
 };
 
 // The items in display order, hidden ones left out.

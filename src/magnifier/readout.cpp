@@ -13,9 +13,9 @@ std::string distance_readout(int32_t dx, int32_t dy) {
     return " X " + std::to_string(dx) + "   Y " + std::to_string(dy);
 }
 
-std::string version_text(int major, int minor, int revision) {
-    return text::kVersionPrefix + std::to_string(major) + "." + std::to_string(minor) + "." +
-           std::to_string(revision);
+std::string version_text(int major, int minor, int revision, Language language) {
+    return text::kVersionPrefix.in(language) + std::to_string(major) + "." + std::to_string(minor) +
+           "." + std::to_string(revision);
 }
 
 std::string about_mail_link(const std::string& address, const std::string& version) {

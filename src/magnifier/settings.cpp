@@ -1,12 +1,18 @@
 #include "magnifier/settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 namespace vitrelo {
 
 namespace {
+
+// LanguageChoice's values in the file, in its order.
+constexpr const char* kLanguageValues[] = {"it", "en", "auto"};
+static_assert(std::size(kLanguageValues) == kLanguageChoiceCount);
 
 template <size_t N>
 int valid_index(int index) {
@@ -69,10 +75,24 @@ Settings parse_settings(const std::string& zoom, const std::string& refresh,
     return s;
 }
 
-std::array<StoredValue, 3> stored_form(const Settings& s) {
+LanguageChoice parse_language(const std::string& value) {
+    for (int i = 0; i < kLanguageChoiceCount; ++i) {
+        const std::string name = kLanguageValues[i];
+        if (value.size() == name.size() &&
+            std::equal(value.begin(), value.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            }))
+            return static_cast<LanguageChoice>(i);
+    }
+    return LanguageChoice::Italian;
+}
+
+std::array<StoredValue, 4> stored_form(const Settings& s) {
+    const bool italian = s.language == LanguageChoice::Italian;
     return {{{kRefreshKey, std::to_string(s.refresh_index)},
              {kZoomKey, std::to_string(s.zoom_index)},
-             {kInvertKey, s.invert ? "-1" : "0"}}};
+             {kInvertKey, s.invert ? "-1" : "0"},
+             {kLanguageKey, kLanguageValues[static_cast<int>(s.language)], !italian}}};
 }
 
 }  // namespace vitrelo

@@ -1,9 +1,11 @@
-// The three stored options and their form in the settings file.
+// The stored options and their form in the settings file.
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
+
+#include "magnifier/language.h"
 
 namespace vitrelo {
 
@@ -16,10 +18,15 @@ struct Settings {
     int zoom_index = kDefaultIndex;
     int refresh_index = kDefaultIndex;
     bool invert = false;
+    LanguageChoice language = LanguageChoice::Italian;
+    // Not stored: the language of the user's Windows as the storage found it, the one
+    // `LanguageChoice::Auto` stands for (Windows asks for a new sign-in to change it).
+    Language windows_language = Language::Italian;
 
     double zoom() const { return kZoomFactors[static_cast<size_t>(zoom_index)]; }
     int refresh_ms() const { return kRefreshPeriodsMs[static_cast<size_t>(refresh_index)]; }
     bool half_zoom() const { return zoom_index == 0; }
+    Language shown_language() const { return language_of(language, windows_language); }
 };
 
 // An index outside the table (hand-edited file, negative, huge) selects the default.
@@ -35,17 +42,23 @@ std::optional<double> parse_decimal(const std::string& text);
 // InvertiColori: any non-zero number is true; not a number -> false.
 Settings parse_settings(const std::string& zoom, const std::string& refresh,
                         const std::string& invert);
+// Lingua: "it", "en" or "auto" in any letter case; anything else (missing too) Italian.
+LanguageChoice parse_language(const std::string& value);
 
 // The keys of the settings file.
 inline constexpr const char* kZoomKey = "Zoom";
 inline constexpr const char* kRefreshKey = "Refresh";
 inline constexpr const char* kInvertKey = "InvertiColori";
+inline constexpr const char* kLanguageKey = "Lingua";
 
 // One key of the stored form. Written in this order (the file's bytes depend on it).
+// A key that is not `added` is replaced where the file has it, and otherwise left out:
+// an option at its default that the user never changed leaves the file as it was.
 struct StoredValue {
     const char* key;
     std::string value;
+    bool added = true;
 };
-std::array<StoredValue, 3> stored_form(const Settings& s);
+std::array<StoredValue, 4> stored_form(const Settings& s);
 
 }  // namespace vitrelo

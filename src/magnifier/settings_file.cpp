@@ -115,7 +115,9 @@ Settings settings_from_text(const std::string& text) {
         const auto i = key_line(lines, *section, key);
         return i ? value_of(text, lines[*i]) : "";
     };
-    return parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
+    Settings s = parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
+    s.language = parse_language(read(kLanguageKey));
+    return s;
 }
 
 std::string updated_settings_text(const std::string& old_text, const Settings& settings) {
@@ -135,7 +137,7 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
         if (i)
             changes.push_back(
                 {lines[*i].value_begin, lines[*i].value_end - lines[*i].value_begin, v.value});
-        else
+        else if (v.added)
             missing += std::string(v.key) + "=" + v.value + kCrLf;
     }
     if (!missing.empty()) {

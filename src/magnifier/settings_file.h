@@ -14,10 +14,11 @@ namespace vitrelo {
 // pair of quotes around a value, are dropped. Lines end with CRLF or LF.
 Settings settings_from_text(const std::string& text);
 
-// The file's text with the three options stored in it and every other byte kept: a
-// value found is replaced where it stands, a key missing is added at the end of the
-// section (before the blank lines that close it), a missing section is added at the
-// end of the file. New lines end with CRLF; "" gives the whole file of a first start.
+// The file's text with the options stored in it and every other byte kept: a
+// value found is replaced where it stands, a key missing is added (if its StoredValue
+// says so) at the end of the section (before the blank lines that close it), a
+// missing section is added at the end of the file. New lines end with CRLF; "" gives the whole file
+// of a first start.
 std::string updated_settings_text(const std::string& old_text, const Settings& settings);
 
 }  // namespace vitrelo

@@ -65,7 +65,7 @@ std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {
 }
 
 void Win32Dialogs::about() {
-    show_about_box(owner_);
+    show_about_box(owner_, language_);
 }
 
 }  // namespace vitrelo::win32

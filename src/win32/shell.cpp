@@ -85,7 +85,7 @@ bool Win32Shell::add_tray_icon() {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resource::kTrayIcon),
                                                IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR | LR_SHARED));
-    const std::wstring tip = wide(text::kTrayTip);
+    const std::wstring tip = wide(text::kTrayTip.in(language_));
     std::wcsncpy(data.szTip, tip.c_str(), 63);  // the first form's field holds 64
     if (!Shell_NotifyIconW(NIM_ADD, &data)) return false;
     tray_window_ = window_;

@@ -161,6 +161,7 @@ grid
 measure
 copy_color
 minimize
+language: language_it language_en language_auto
 help: help_contents about
 close
 ITEMS

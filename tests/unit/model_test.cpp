@@ -141,14 +141,41 @@ TEST(Menu, ItemsChecksAndGreyFollowTheState) {
 
 TEST(Menu, IdsGiveTheCommandsBack) {
     const std::vector<MenuItem> m = build_menu(MenuState{});
-    EXPECT_EQ(shown(m[13].children), (V{"Guida in linea", "Informazioni"}));
-    for (int i : {0, 1, 2, 3})  // Zoom, Size, Refresh, Immagine: each item its own index
+    EXPECT_EQ(shown(m[14].children), (V{"Guida in linea", "Informazioni"}));
+    for (int i : {0, 1, 2, 3, 13})  // Zoom, Size, Refresh, Immagine, Lingua: item = index
         for (size_t k = 0; k < m[i].children.size(); ++k)
-            EXPECT_EQ(command_from_id(m[i].children[k].id), (Command{CommandKind(i), int(k)}));
-    EXPECT_EQ(command_from_id(m[13].children[1].id), Command{CommandKind::About});
+            EXPECT_EQ(command_from_id(m[i].children[k].id),
+                      (Command{i < 13 ? CommandKind(i) : CommandKind::Language, int(k)}));
+    EXPECT_EQ(command_from_id(m[14].children[1].id), Command{CommandKind::About});
     EXPECT_EQ(command_from_id(m[9].id), Command{CommandKind::CopyColor});
-    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1500})
+    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1103, 1600})
         EXPECT_FALSE(command_from_id(id)) << id;
+}
+
+TEST(Menu, InEnglishWithTheLanguageChoiceMarked) {
+    MenuState s;
+    s.language = Language::English;
+    s.settings.language = LanguageChoice::Auto;
+    const std::vector<MenuItem> m = build_menu(s);
+    EXPECT_EQ(shown(m),
+              (V{"Zoom", "Window size", "Refresh", "[Image]", "Pick colour", "Capture image",
+                 "Invert colours", "[Grid]", "Measure X-Y", "Copy colour\tC", "-", "!Minimize", "-",
+                 "Lingua / Language", "Help", "-", "Close"}));
+    EXPECT_EQ(shown(m[13].children), (V{"Italiano", "English", "*Come Windows / As Windows"}));
+    EXPECT_EQ(m[14].children[1].text, "About Vitrelo");
+}
+
+TEST(Texts, BothFormsMustBeThereWithTheSamePlaceholdersAndKey) {
+    // Italian, English -> they agree.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"Copia\tC", "Copy\tC", true},    {"Copia\tC", "Copy\tK", false},
+        {"Copia\tC", "Copy", false},      {"Copia", "Copy\tC", false},
+        {"Copia", nullptr, false},        {"", "Copy", false},
+        {"{n} di {m}", "{m}: {n}", true}, {"{n} di {m}", "{n} of {n}", false},
+        {"%d px", "%d pixels", true},     {"%d px", "%s px", false},
+        {"Copia", "Copy %s", false}};
+    for (const auto& [it, en, agree] : cases)
+        EXPECT_EQ(forms_agree(it, en), agree) << (it ? it : "null") << " / " << (en ? en : "null");
 }
 
 TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
@@ -188,21 +215,40 @@ TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
         EXPECT_EQ(updated_settings_text(old_text, Settings{5, 2, false}), text) << old_text;
 }
 
+TEST(SettingsFile, TheLanguageIsWrittenOnlyOnceChosen) {
+    using C = LanguageChoice;
+    const std::string first = "[Opzioni]\r\nRefresh=2\r\nZoom=2\r\nInvertiColori=0\r\n";
+    // Old text, choice -> the new text.
+    const std::tuple<std::string, C, std::string> writes[] = {
+        {"", C::Italian, first},
+        {"", C::English, first + "Lingua=en\r\n"},
+        {"", C::Auto, first + "Lingua=auto\r\n"},
+        {"[Opzioni]\r\nLingua=en\r\n", C::Italian,
+         "[Opzioni]\r\nLingua=it\r\nRefresh=2\r\nZoom=2\r\nInvertiColori=0\r\n"}};
+    for (const auto& [old_text, choice, text] : writes) {
+        Settings s;
+        s.language = choice;
+        EXPECT_EQ(updated_settings_text(old_text, s), text) << old_text << int(choice);
+    }
+}
+
 TEST(SettingsFile, ReadingFollowsTheProfileRules) {
-    // Text -> zoom, refresh, inversion; the defaults are 2, 2, off.
-    const std::tuple<std::string, int, int, bool> cases[] = {
-        {"[opzioni]\r\nZOOM=4\r\n", 4, 2, false},
-        {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\n", 3, 1, false},
-        {"[Opzioni]\nZoom=1\nZoom=3\n", 1, 2, false},
-        {"[Opzioni]\r\n[B]\r\nZoom=5\r\n", 2, 2, false},
-        {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false},
-        {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false},
-        {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1", 2, 2, true},
-        {"", 2, 2, false}};
-    for (const auto& [text, zoom, refresh, invert] : cases) {
+    // Text -> zoom, refresh, inversion, language; the defaults are 2, 2, off, Italian.
+    using enum LanguageChoice;
+    const std::tuple<std::string, int, int, bool, LanguageChoice> cases[] = {
+        {"[opzioni]\r\nZOOM=4\r\nlingua=EN\r\n", 4, 2, false, English},
+        {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\nLingua=auto", 3, 1, false, Auto},
+        {"[Opzioni]\nZoom=1\nZoom=3\nLingua=it\n", 1, 2, false, Italian},
+        {"[Opzioni]\r\n[B]\r\nZoom=5\r\nLingua=en\r\n", 2, 2, false, Italian},
+        {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false, Italian},
+        {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false, Italian},
+        {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1\r\nLingua=fr", 2, 2, true, Italian},
+        {"[Opzioni]\r\nLingua=eng", 2, 2, false, Italian},
+        {"", 2, 2, false, Italian}};
+    for (const auto& [text, zoom, refresh, invert, language] : cases) {
         const Settings s = settings_from_text(text);
-        EXPECT_EQ(std::tuple(s.zoom_index, s.refresh_index, s.invert),
-                  std::tuple(zoom, refresh, invert))
+        EXPECT_EQ(std::tuple(s.zoom_index, s.refresh_index, s.invert, s.language),
+                  std::tuple(zoom, refresh, invert, language))
             << text;
     }
 }
