@@ -19,11 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
         return 0;
     }
     if (data[0] % 3 == 2) {
-        const vitrelo::Settings wanted{data[0] / 3 % 9, data[0] / 27 % 5, s.size() % 2 == 1};
+        const vitrelo::Settings wanted{data[0] / 3 % 9, data[0] / 27 % 5, s.size() % 2 == 1,
+                                       vitrelo::LanguageChoice(s.size() / 2 % 3)};
         const vitrelo::Settings read =
             vitrelo::settings_from_text(vitrelo::updated_settings_text(s, wanted));
         if (read.zoom_index != wanted.zoom_index || read.refresh_index != wanted.refresh_index ||
-            read.invert != wanted.invert)
+            read.invert != wanted.invert || read.language != wanted.language)
             std::abort();
         return 0;
     }
