@@ -25,8 +25,10 @@ printf '[Opzioni]\r\nZoom=4\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
 # Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
 # version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
 # that the program does not import it).
-for dll in winmm gdiplus control; do cp "$VITRELO_TOOLS32/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
-wine 'C:\windows\syswow64\rundll32.exe' "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
+# They are built for the program's architecture: a loader skips a DLL of the other one.
+for dll in winmm gdiplus control; do cp "$PROGRAM_BUILD/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
+system=system32 && [ "$VITRELO_WINE_ARCH" = 32 ] && system=syswow64
+wine "C:\\windows\\$system\\rundll32.exe" "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
 [ -f "$E2E_TMP/prog/control.dll.loaded" ] || fail "the planted DLL left no mark when loaded"
 rm "$E2E_TMP/prog/control.dll"*
 temp_folder() { for v in TEMP TMP; do reg_both_views add 'HKCU\Environment' /v $v /d "C:\\users\\$(id -un)\\Temp$1"; done; }
