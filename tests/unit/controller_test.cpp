@@ -323,8 +323,7 @@ TEST_F(ControllerTest, ALiveArrowStepsAScreenPixelOnTheMonitorsAndOffTheGapsBetw
 
 TEST_F(ControllerTest, ZoomKeysAndWheelNotchesOverTheWindowStepTheZoomHeldAtItsEnds) {
     lock();  // a frozen picture stays frozen
-    // A key ("+" 1, "-" -1) or else the wheel's turn, over the window or not, at a time in
-    // ms -> the zoom item.
+    // A key ("+" 1, "-" -1) or else the wheel's turn, over the window or not, at ms -> the zoom.
     // clang-format off
     const std::tuple<int, int, bool, uint32_t, int> steps[] = {
         {1, 0, true, 0, 3}, {0, 60, true, 10, 3}, {0, 60, true, 20, 4}, {0, 120, false, 30, 4},

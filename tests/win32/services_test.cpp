@@ -44,8 +44,7 @@ protected:
 
 }  // namespace
 
-// A file is replaced whole or not at all, and nothing is left beside it either way. (That it
-// keeps its attributes cannot be seen here: Wine's ReplaceFileW keeps none.)
+// A file is replaced whole or not at all, and nothing is left beside it either way.
 TEST_F(Services, FilesAreReplacedWholeOrNotAtAll) {
     std::ofstream(dir / L"a.bmp", std::ios::binary) << "contenuto di prima, più lungo";
     ASSERT_TRUE(storage.write_file(at(L"a.bmp"), Bytes{'n', 'u', 'o', 'v', 'o'}));
