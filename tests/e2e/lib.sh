@@ -71,11 +71,12 @@ _window_visible() {
 }
 window_probe() { (cd "$E2E_TMP" && wine "$VITRELO_TOOLS/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'); }
 read_geometry() { LAST_SEEN=$(window_probe) && read -r WX WY WW WH CX CY CW CH ENABLED <<<"$LAST_SEEN"; }  # outer, client
-# The outer rectangle is "$1" (x y w h) for Win32 and for X.
+# The outer rectangle is "$1" (x y w h) for Win32, and X has the client's: Wine leaves the frame
+# of a window that is not layered to the window manager, and Xvfb runs none.
 _outer_rect_is() {
     read_geometry && eval "$(xdotool getwindowgeometry --shell "$VITRELO_WINDOW")" || return 1
     LAST_SEEN="Win32 $WX $WY $WW $WH, X $X $Y $WIDTH $HEIGHT"
-    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$1" ]
+    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$CX $CY $CW $CH" ]
 }
 # Drags the window by ($1, $2) at a hand's pace: Wine's move loop follows pointer motion.
 drag_window() {
