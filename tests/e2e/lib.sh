@@ -71,8 +71,7 @@ _window_visible() {
 }
 window_probe() { (cd "$E2E_TMP" && wine "$VITRELO_TOOLS/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'); }
 read_geometry() { LAST_SEEN=$(window_probe) && read -r WX WY WW WH CX CY CW CH ENABLED <<<"$LAST_SEEN"; }  # outer, client
-# The outer rectangle is "$1" (x y w h) for Win32, and X has the client's: Wine leaves the frame
-# of a window that is not layered to the window manager, and Xvfb runs none.
+# The outer rectangle is "$1" (x y w h) for Win32; X has the client's (Wine leaves the frame to a WM).
 _outer_rect_is() {
     read_geometry && eval "$(xdotool getwindowgeometry --shell "$VITRELO_WINDOW")" || return 1
     LAST_SEEN="Win32 $WX $WY $WW $WH, X $X $Y $WIDTH $HEIGHT"
