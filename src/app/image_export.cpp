@@ -11,19 +11,13 @@ namespace vitrelo {
 
 std::optional<std::string> ImageExport::run(ImageCommand command, const Image& snapshot) {
     try {
-        // Every command puts the picture on the clipboard first; one that cannot be
-        // copied goes nowhere else.
-        switch (system_.copy_to_clipboard(snapshot)) {
-            case ClipboardResult::Failed:
-                return text::kSaveFailed;
-            case ClipboardResult::Unreadable:
-                return text::kCopyFailed;
-            case ClipboardResult::Copied:
-                break;
-        }
+        // Every command puts the picture on the clipboard first. Saving and mailing
+        // write the picture itself: a clipboard another program holds does not stop them.
+        const ClipboardResult copied = system_.copy_to_clipboard(snapshot);
         switch (command) {
             case ImageCommand::Copy:
-                return text::kCopied;
+                if (copied == ClipboardResult::Unreadable) return text::kCopyFailed;
+                return copied == ClipboardResult::Copied ? text::kCopied : text::kSaveFailed;
             case ImageCommand::Save:
                 return save(snapshot);
             case ImageCommand::Mail:
@@ -82,11 +76,13 @@ std::optional<std::string> ImageExport::hand_to_mail_program(const std::string& 
             // The mail program may still hold the last message open: it cannot be replaced.
             if (!storage_.write_file(eml, std::vector<uint8_t>(message.begin(), message.end())))
                 return text::kMailFailed;
-            system_.open(eml);
+            // No program for the message file, or one that failed to start.
+            if (!system_.open(eml)) return text::kMailFailed;
             break;
         }
         case MailRoute::Mailto:
-            system_.open(mailto_address(text::kMailSubject, jpeg_path));
+            if (!system_.open(mailto_address(text::kMailSubject, jpeg_path)))
+                return text::kMailFailed;
             break;
         case MailRoute::Unsupported:
             // Shown directly: the window keeps its always-on-top state meanwhile.

@@ -74,11 +74,11 @@ _window_visible() {
 }
 window_probe() { (cd "$E2E_TMP" && wine "$VITRELO_TOOLS/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'); }
 read_geometry() { LAST_SEEN=$(window_probe) && read -r WX WY WW WH CX CY CW CH ENABLED <<<"$LAST_SEEN"; }  # outer, client
-# The outer rectangle is "$1" (x y w h) for Win32 and for X.
+# The outer rectangle is "$1" (x y w h) for Win32; X has the client's (Wine leaves the frame to a WM).
 _outer_rect_is() {
     read_geometry && eval "$(xdotool getwindowgeometry --shell "$VITRELO_WINDOW")" || return 1
     LAST_SEEN="Win32 $WX $WY $WW $WH, X $X $Y $WIDTH $HEIGHT"
-    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$1" ]
+    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$CX $CY $CW $CH" ]
 }
 # Drags the window by ($1, $2) at a hand's pace: Wine's move loop follows pointer motion.
 drag_window() {

@@ -3,7 +3,7 @@
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
 # picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
-# holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori".
+# holds a blank, "&" and "%", then none (a message); " .5 x", "  6 x", "Griglia", "Inverti colori".
 # Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -69,6 +69,10 @@ psnr=$(compare -metric PSNR "$E2E_TMP/frozen.png" "$JPG" null: 2>&1) || true
 golden=$E2E_DIR/../golden/export_mail_image.eml
 { sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
     cmp - "$EML" || fail "VitreloImage.eml is not the golden message with the JPEG"
+step "No program for the message file: the mail says it failed"
+reg_both_views delete 'HKCR\.eml'
+image_command image_mail
+expect_message "Impossibile inviare l'immagine!"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
 step "\" .5 x\""
 menu_choose zoom_0.5x
