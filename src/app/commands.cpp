@@ -6,10 +6,6 @@
 
 namespace vitrelo {
 
-void Controller::menu_command(int id) {
-    if (const std::optional<Command> command = command_from_id(id)) run(*command);
-}
-
 void Controller::run(Command command) {
     const int i = command.index;
     switch (command.kind) {

@@ -108,8 +108,6 @@ public:
     // system is still running (it starts the timer again itself).
     void recover();
 
-    // A menu command, by the id the menu gave it; unknown ids do nothing.
-    void menu_command(int id);
     void run(Command command);
 
     const State& state() const { return state_; }
