@@ -4,7 +4,7 @@
 # interleaved, with the frame meter's busy background and its meter (the sources meter.c and
 # busybg.c in the folder VITRELO_METER_DIR).
 #
-#   bench/wine_floor.sh [--arch 32|64] [--refresh MS] [--rounds N] [--time S] [--prefix DIR] [--before EXE]
+#   bench/wine_floor.sh [--arch 32|64 (default: what this host runs, scripts/common.sh)] [--refresh MS] [--rounds N] [--time S] [--prefix DIR] [--before EXE]
 #
 # Prints per subject: CPU ms/s of the program plus the wineserver, the wineserver's part,
 # frames/s, CPU ms per frame, and the median over rounds of its ratio to xzoom's. Needs the
@@ -13,9 +13,10 @@
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
-source "$root/scripts/common.sh"   # run_xvfb
+source "$root/scripts/common.sh"   # run_xvfb, choose_wine_arch
 shared=${VITRELO_METER_DIR:?the folder of the frame meter}
-arch=32 period=10 rounds=5 window_s=2.5 prefix="" before=""
+choose_wine_arch && announce_wine_arch
+arch=$VITRELO_WINE_ARCH period=10 rounds=5 window_s=2.5 prefix="" before=""
 while [ $# -gt 0 ]; do
     case $1 in
         --arch) arch=$2 ;;

@@ -6,11 +6,61 @@ BUILD=$ROOT/build
 # The packages, listed once in packages.txt (comments and blank lines skipped).
 mapfile -t PACKAGES < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' "$ROOT/scripts/packages.txt")
 
+# Which Windows programs this host runs under Wine, decided here and nowhere else.
+# VITRELO_WINE_ARCH=32 where the host runs 32-bit programs: the tests run the shipped 32-bit
+# dist/win32/Vitrelo.exe through Debian's wine wrapper. VITRELO_WINE_ARCH=64 where it runs none
+# (a kernel without IA-32 emulation: every 32-bit ELF fails with "Exec format error"), or when
+# the caller sets it to force this path: the tests run dist/win64/Vitrelo.exe, and every Wine
+# program, wineboot and winepath included, starts through the 64-bit loader (scripts/wine64 first
+# on PATH), because Debian's wrapper always execs the 32-bit loader once wine32 is installed.
+choose_wine_arch() {
+    if [ -z "${VITRELO_WINE_ARCH:-}" ]; then
+        VITRELO_WINE_ARCH=64
+        runs_32bit_programs && VITRELO_WINE_ARCH=32
+    fi
+    case $VITRELO_WINE_ARCH in
+        32) ;;
+        64) export WINELOADER=/usr/lib/wine/wine64
+            [[ ":$PATH:" == *":$ROOT/scripts/wine64:"* ]] || PATH=$ROOT/scripts/wine64:$PATH ;;
+        *) echo "VITRELO_WINE_ARCH is 32 or 64, not '$VITRELO_WINE_ARCH'" >&2 && return 1 ;;
+    esac
+    export VITRELO_WINE_ARCH PATH
+}
+
+# True when a 32-bit x86 program runs here: a 96-byte static ELF that only exits with 42, and,
+# once wine32 is installed, its loader too.
+runs_32bit_programs() {
+    local probe rc=0
+    probe=$(mktemp) || return 1
+    printf '\x7fELF\x01\x01\x01\0\0\0\0\0\0\0\0\0\x02\0\x03\0\x01\0\0\0\x54\x80\x04\x08%b' \
+        '\x34\0\0\0\0\0\0\0\0\0\0\0\x34\0\x20\0\x01\0\0\0\0\0\0\0' >"$probe"
+    printf '\x01\0\0\0\0\0\0\0\0\x80\x04\x08\0\x80\x04\x08\x60\0\0\0\x60\0\0\0\x05\0\0\0%b' \
+        '\0\x10\0\0\xbb\x2a\0\0\0\xb8\x01\0\0\0\xcd\x80' >>"$probe"
+    chmod +x "$probe"
+    "$probe" 2>/dev/null || rc=$?
+    rm -f "$probe"
+    ((rc == 42)) || return 1
+    [ ! -e /usr/lib/wine/wine ] || /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# The one line that says which build the Wine tests and the demo run on this host.
+announce_wine_arch() {
+    if [ "$VITRELO_WINE_ARCH" = 32 ]; then
+        echo "this machine runs 32-bit programs: testing the shipped 32-bit build (dist/win32)"
+    elif runs_32bit_programs; then
+        echo "VITRELO_WINE_ARCH=64: testing the 64-bit build (dist/win64) with the 64-bit loader"
+    else
+        echo "this machine runs no 32-bit programs: testing the 64-bit build (dist/win64)"
+    fi
+}
+
 # Installs only what is missing, so that a ready machine pays one dpkg-query. Works as root
-# (CI: no terminal, no display) and through sudo otherwise.
+# (CI: no terminal, no display) and through sudo otherwise. wine32 is not installed on a host
+# that cannot run it (it would only cost time there); one already installed is left alone.
 ensure_packages() {
     local missing=() p
     for p in "${PACKAGES[@]}"; do
+        [[ $p == wine32:i386 ]] && ! runs_32bit_programs && continue
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$p")
     done
@@ -84,14 +134,16 @@ wine_packages() {
 # Makes the Wine prefix $WINEPREFIX (with its private $HOME) unless a usable one is there. A
 # prefix made by other Wine packages may not start anything at all (one made before wine32 was
 # installed fails every program with "could not load kernel32.dll", and wineboot -u does not
-# mend it), so the prefix keeps a list of the packages that made it and is made anew when the
-# installed ones differ.
+# mend it), so the prefix keeps a list of the packages and the path (32 or 64) that made it and
+# is made anew when either differs.
 prepare_prefix() {
     local stamp=$WINEPREFIX/vitrelo-wine-packages.txt installed
-    installed=$(wine_packages)
+    choose_wine_arch || return 1
+    installed="$(wine_packages)
+made for the $VITRELO_WINE_ARCH-bit path"
     mkdir -p "$HOME"   # before the prefix: its Desktop and Documents link into HOME
     if [ -e "$WINEPREFIX" ] && [ "$(cat "$stamp" 2>/dev/null)" != "$installed" ]; then
-        echo "the Wine packages are not those that made $WINEPREFIX: making it anew"
+        echo "the Wine packages or path are not those that made $WINEPREFIX: making it anew"
         wineserver -k 2>/dev/null || true
         wineserver -w 2>/dev/null || true
         rm -rf "$WINEPREFIX"

@@ -6,10 +6,6 @@
 
 namespace vitrelo {
 
-void Controller::menu_command(int id) {
-    if (const std::optional<Command> command = command_from_id(id)) run(*command);
-}
-
 void Controller::run(Command command) {
     const int i = command.index;
     switch (command.kind) {
@@ -41,7 +37,8 @@ void Controller::run(Command command) {
             toggle_tool(Tool::Measure);
             break;
         case CommandKind::CopyColor:
-            if (i >= 0 && i < kColorFormCount) copy_color(static_cast<ColorForm>(i));
+            if (i >= 0 && i < kColorFormCount)
+                copy_color(static_cast<ColorForm>(i), color_under_pointer());
             break;
         case CommandKind::MinimizeRestore:
             minimize_or_restore();
@@ -82,11 +79,21 @@ void Controller::set_language(LanguageChoice choice) {
     show_view();
 }
 
-void Controller::set_zoom(int index) {
+void Controller::set_zoom(int index, Pass pass) {
     state_.settings.zoom_index = valid_zoom_index(index);
     update_size_limits();
-    // A live picture is blanked until the next tick captures at the new factor.
-    render(Pass::Blank);
+    // At 0.5x a window wider or taller than half its monitor would capture past the
+    // screen's edges: it is brought within the limit now, as a resize would be.
+    if (state_.settings.half_zoom()) {
+        const Rect window = ports_.view.window_rect();
+        const Size size = fit_window_size(window.size(), minimum_window_size(ports_.view.dpi()),
+                                          ports_.screen.monitor_of(window).size(), true);
+        if (size != window.size())
+            ports_.view.set_window_rect({window.left, window.top, size.width, size.height});
+    }
+    // From the menu a live picture is blanked until the next tick captures at the new
+    // factor.
+    render(pass);
 }
 
 void Controller::set_refresh(int index) {
@@ -159,14 +166,26 @@ void Controller::tray_menu() {
 
 void Controller::open_menu(bool from_tray, std::optional<Point> at) {
     std::optional<int> chosen;
+    // Read where the menu opens: once it has closed the pointer is on its item.
+    std::optional<Color> color;
     const bool opened = run_waiting([&] {
+        MenuState menu = menu_state();
         // In the tray the timer is already off and stays so.
-        if (!from_tray) timer(false);
-        chosen = ports_.shell.popup(build_menu(menu_state()), from_tray, at);
+        if (!from_tray) {
+            timer(false);
+            color = color_under_pointer();
+            menu.color_enabled = color.has_value();
+            menu.mail_enabled = ports_.storage.jpeg_and_png_available();
+        }
+        chosen = ports_.shell.popup(build_menu(menu), from_tray, at);
     });
     if (!opened) return;
     // Run once the popup has closed: the command may wait on the system itself.
-    if (chosen) menu_command(*chosen);
+    const std::optional<Command> command = chosen ? command_from_id(*chosen) : std::nullopt;
+    if (command && command->kind == CommandKind::CopyColor)
+        copy_color(static_cast<ColorForm>(command->index), color);
+    else if (command)
+        run(*command);
     if (!from_tray && state_.view.shown) timer(true);
 }
 
@@ -213,8 +232,12 @@ void Controller::close_requested() {
     if (!state_.busy) close();
 }
 
-void Controller::session_ending() {
-    if (!state_.closing) ports_.storage.save_settings(state_.settings);
+void Controller::session_ending(bool close_program) {
+    if (state_.closing) return;
+    // Asked by the Restart Manager, even with a dialog open: the installer waits for the
+    // program to end, and would end it unsaved.
+    if (close_program) return close();
+    ports_.storage.save_settings(state_.settings);
 }
 
 void Controller::close() {

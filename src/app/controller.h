@@ -80,8 +80,9 @@ public:
     // "+" (in) or "-" (out): the next or previous item of "Zoom", as if chosen there.
     void zoom_key_pressed(bool in);
     // The wheel turned by `delta` (120 a notch, positive away from the user) with the
-    // pointer at `at`: a notch over the window is a zoom key, away from the user "+".
-    void wheel_turned(int delta, Point at);
+    // pointer at `at`, at `time_ms` (the system's milliseconds, wrapping): a notch over the
+    // window is a zoom key, away from the user "+".
+    void wheel_turned(int delta, Point at, uint32_t time_ms);
     // The tray icon.
     void tray_double_clicked();
     void tray_menu();
@@ -90,8 +91,9 @@ public:
     // ending, options saved; ignored while a command waits on the system.
     void close_requested();
     // The Windows session ends (log-off, shut-down): the process is ended once this
-    // returns, so only the options are saved.
-    void session_ending();
+    // returns, so only the options are saved. An installer that must replace the
+    // program asks it to close instead (close_program): it ends as by "Chiudi".
+    void session_ending(bool close_program);
 
     // The shell restarted (its notification area is new and empty).
     void shell_restarted();
@@ -106,8 +108,6 @@ public:
     // system is still running (it starts the timer again itself).
     void recover();
 
-    // A menu command, by the id the menu gave it; unknown ids do nothing.
-    void menu_command(int id);
     void run(Command command);
 
     const State& state() const { return state_; }
@@ -129,7 +129,7 @@ private:
     void blank();
     void render_measure_readout(std::optional<Point> pointer);
     // Commands.
-    void set_zoom(int index);
+    void set_zoom(int index, Pass pass = Pass::Blank);
     void set_refresh(int index);
     void apply_preset(Preset preset);
     void toggle_tool(Tool tool);
@@ -143,7 +143,11 @@ private:
     void about();
     void close();
     void image_command(ImageCommand command);
-    void copy_color(ColorForm form);
+    void copy_color(ColorForm form, std::optional<Color> color);
+    // The colour "Copia colore" copies with the pointer where it is now: the frozen
+    // picture's under it, else the screen's away from the window; none over the live
+    // picture (it would show itself).
+    std::optional<Color> color_under_pointer();
     // The keys and the wheel.
     void step_zoom(int steps);
     // The picture's pixel under the screen point `p` while the picture is frozen.

@@ -13,19 +13,13 @@ std::optional<std::string> ImageExport::run(ImageCommand command, const Image& s
                                             Language language) {
     language_ = language;
     try {
-        // Every command puts the picture on the clipboard first; one that cannot be
-        // copied goes nowhere else.
-        switch (system_.copy_to_clipboard(snapshot)) {
-            case ClipboardResult::Failed:
-                return in(text::kSaveFailed);
-            case ClipboardResult::Unreadable:
-                return in(text::kCopyFailed);
-            case ClipboardResult::Copied:
-                break;
-        }
+        // Every command puts the picture on the clipboard first. Saving and mailing
+        // write the picture itself: a clipboard another program holds does not stop them.
+        const ClipboardResult copied = system_.copy_to_clipboard(snapshot);
         switch (command) {
             case ImageCommand::Copy:
-                return in(text::kCopied);
+                if (copied == ClipboardResult::Unreadable) return in(text::kCopyFailed);
+                return in(copied == ClipboardResult::Copied ? text::kCopied : text::kSaveFailed);
             case ImageCommand::Save:
                 return save(snapshot);
             case ImageCommand::Mail:
@@ -85,11 +79,13 @@ std::optional<std::string> ImageExport::hand_to_mail_program(const std::string& 
             // The mail program may still hold the last message open: it cannot be replaced.
             if (!storage_.write_file(eml, std::vector<uint8_t>(message.begin(), message.end())))
                 return in(text::kMailFailed);
-            system_.open(eml);
+            // No program for the message file, or one that failed to start.
+            if (!system_.open(eml)) return in(text::kMailFailed);
             break;
         }
         case MailRoute::Mailto:
-            system_.open(mailto_address(in(text::kMailSubject), jpeg_path));
+            if (!system_.open(mailto_address(in(text::kMailSubject), jpeg_path)))
+                return in(text::kMailFailed);
             break;
         case MailRoute::Unsupported:
             // Shown directly: the window keeps its always-on-top state meanwhile.

@@ -30,32 +30,34 @@ void Controller::zoom_key_pressed(bool in) {
     step_zoom(in ? 1 : -1);
 }
 
-void Controller::wheel_turned(int delta, Point at) {
+void Controller::wheel_turned(int delta, Point at, uint32_t time_ms) {
     if (!ports_.view.window_rect().contains(at)) return;
-    if (const int notches = wheel_.add(delta)) step_zoom(notches);
+    if (const int notches = wheel_.add(delta, time_ms)) step_zoom(notches);
 }
 
 void Controller::step_zoom(int steps) {
     if (state_.startup != Startup::Over) return;
     const int index = stepped_zoom_index(state_.settings.zoom_index, steps);
-    if (index != state_.settings.zoom_index) run({CommandKind::Zoom, index});
+    // Shown at once at the new factor: a blank picture until the next tick would flash
+    // white at every key.
+    if (index != state_.settings.zoom_index) set_zoom(index, Pass::AsSeen);
 }
 
-void Controller::copy_color(ColorForm form) {
-    const std::optional<Point> p = ports_.screen.pointer();
-    if (!p) return;
-    std::optional<Color> color;
-    if (const std::optional<Point> at = frozen_picture_point(*p)) {
-        const PixelView picture = ports_.view.picture();
-        color =
-            color_from_pixel(picture.pixels[static_cast<size_t>(at->y) * picture.width + at->x]);
-    } else if (!ports_.view.window_rect().contains(*p)) {
-        // Over the window and live, the picture shows no colour (it would show itself).
-        color = ports_.screen.pixel(*p);
-    }
+void Controller::copy_color(ColorForm form, std::optional<Color> color) {
     if (color)
         ports_.system.copy_text(form == ColorForm::Hex ? color_hex_text(*color)
                                                        : color_rgb_text(*color));
+}
+
+std::optional<Color> Controller::color_under_pointer() {
+    const std::optional<Point> p = ports_.screen.pointer();
+    if (!p) return std::nullopt;
+    if (const std::optional<Point> at = frozen_picture_point(*p)) {
+        const PixelView picture = ports_.view.picture();
+        return color_from_pixel(picture.pixels[static_cast<size_t>(at->y) * picture.width + at->x]);
+    }
+    if (ports_.view.window_rect().contains(*p)) return std::nullopt;
+    return ports_.screen.pixel(*p);
 }
 
 std::optional<Point> Controller::frozen_picture_point(Point p) {

@@ -190,8 +190,9 @@ public:
     virtual void copy_text(const std::string& text) = 0;
     // The name of the default mail program; "" when there is none.
     virtual std::string mail_client() = 0;
-    // Opens a document or an address with its program.
-    virtual void open(const std::string& target) = 0;
+    // Opens a document or an address with its program; false when there is none for it
+    // or it could not be started.
+    virtual bool open(const std::string& target) = 0;
     // Opens the help file of that name that lies beside the program; false when it is
     // not there.
     virtual bool open_help(const std::string& name) = 0;

@@ -31,11 +31,14 @@ std::string folder_of(const std::string& path) {
 }
 
 SaveFormat save_format(const std::string& name) {
-    std::string ext = extension_of(name);
-    for (char& c : ext)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const auto upper = [](std::string s) {
+        for (char& c : s)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const std::string ext = upper(extension_of(name));
     if (ext == "BMP") return SaveFormat::Bmp;
-    if (ext == "JPG") return SaveFormat::Jpeg;
+    if (ext == "JPG" || upper(name).ends_with(".JPEG")) return SaveFormat::Jpeg;
     if (ext == "PNG") return SaveFormat::Png;
     return SaveFormat::Rejected;
 }

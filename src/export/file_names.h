@@ -15,7 +15,8 @@ std::string extension_of(const std::string& name);
 std::string folder_of(const std::string& path);
 
 enum class SaveFormat { Bmp, Jpeg, Png, Rejected };
-// By the extension, in any letter case: "bmp", "jpg", "png"; anything else is rejected.
+// By the extension, in any letter case: "bmp", "jpg", "png", and a name ending ".jpeg";
+// anything else is rejected.
 SaveFormat save_format(const std::string& name);
 
 }  // namespace vitrelo

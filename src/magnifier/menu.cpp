@@ -103,6 +103,7 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
                                  s.settings.refresh_index));
         menu.push_back(b.submenu(text::kMenuImage, CommandKind::Image, text::kImageItems,
                                  std::nullopt, s.image_enabled));
+        menu.back().children[static_cast<size_t>(ImageCommand::Mail)].enabled = s.mail_enabled;
         menu.push_back(b.item(text::kMenuPickColor, {CommandKind::PickColor},
                               s.tool == Tool::PickColor, s.tool != Tool::Measure));
         menu.push_back(
@@ -112,7 +113,8 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
                               s.settings.zoom() >= kGridMinimumZoom));
         menu.push_back(b.item(text::kMenuMeasure, {CommandKind::Measure}, s.tool == Tool::Measure,
                               s.tool != Tool::PickColor));
-        menu.push_back(b.item(text::kMenuCopyColor, {CommandKind::CopyColor}));
+        menu.push_back(
+            b.item(text::kMenuCopyColor, {CommandKind::CopyColor}, false, s.color_enabled));
         menu.push_back(separator());
     }
     MenuItem minimize =

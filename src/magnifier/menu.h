@@ -67,6 +67,8 @@ struct MenuState {
     bool capture_enabled = true;  // greyed during a Ctrl pause
     Tool tool = Tool::None;       // the other tool is greyed
     bool grid = false;
+    bool color_enabled = true;              // "Copia colore": a colour where the menu opened
+    bool mail_enabled = true;               // the mail needs a JPEG writer
     Language language = Language::Italian;  // the texts'
 };
 

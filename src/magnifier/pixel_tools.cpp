@@ -9,7 +9,8 @@
 namespace vitrelo {
 
 namespace {
-constexpr int kNotch = 120;  // WHEEL_DELTA
+constexpr int kNotch = 120;              // WHEEL_DELTA
+constexpr uint32_t kTurnPauseMs = 1000;  // longer between two deltas: another turn
 }  // namespace
 
 Point step_pointer(Point from, Direction direction, bool ten, double picture_zoom,
@@ -46,8 +47,11 @@ std::optional<Point> picture_point(const Rect& window, Size picture, Point p) {
     return at;
 }
 
-int WheelNotches::add(int delta) {
-    if ((delta > 0 && rest_ < 0) || (delta < 0 && rest_ > 0)) rest_ = 0;
+int WheelNotches::add(int delta, uint32_t time_ms) {
+    // Unsigned: the difference is right across the wrap of the clock.
+    if ((delta > 0 && rest_ < 0) || (delta < 0 && rest_ > 0) || time_ms - last_ms_ > kTurnPauseMs)
+        rest_ = 0;
+    last_ms_ = time_ms;
     rest_ += delta;
     const int notches = rest_ / kNotch;
     rest_ -= notches * kNotch;

@@ -27,15 +27,17 @@ Point kept_on(const Rect& monitor, Point p);
 std::optional<Point> picture_point(const Rect& window, Size picture, Point p);
 
 // Turns wheel deltas into whole notches (120 a notch). High-resolution wheels report
-// fractions of a notch: they add up, and what is left over waits for the next turn.
-// A turn the other way starts afresh.
+// fractions of a notch: they add up within one turn, and what is left over waits for
+// the next delta of it. A turn the other way, or one after a pause, starts afresh.
 class WheelNotches {
 public:
-    // The whole notches this delta completes: positive away from the user.
-    int add(int delta);
+    // The whole notches this delta, come at `time_ms` (milliseconds that wrap around),
+    // completes: positive away from the user.
+    int add(int delta, uint32_t time_ms);
 
 private:
     int rest_ = 0;
+    uint32_t last_ms_ = 0;
 };
 
 // The zoom item `notches` steps from `index` in the zoom table, held at its ends.

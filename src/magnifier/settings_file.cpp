@@ -12,6 +12,58 @@ namespace {
 
 const std::string kCrLf = "\r\n";
 const std::string kUtf8Mark = "\xEF\xBB\xBF";
+const std::string kUtf16Mark = "\xFF\xFE";  // little-endian, as Notepad's "Unicode" saves
+
+void append_utf8(std::string& out, uint32_t c) {
+    if (c < 0x80) return out.push_back(static_cast<char>(c));
+    const int tail = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    constexpr uint32_t kLead[] = {0, 0xC0, 0xE0, 0xF0};
+    out.push_back(static_cast<char>(kLead[tail] | (c >> (6 * tail))));
+    for (int i = tail - 1; i >= 0; --i)
+        out.push_back(static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F)));
+}
+
+// UTF-16 code units after the mark as UTF-8. A lone surrogate becomes three bytes of its
+// own, so that every unit comes back as it was; an odd last byte is no character.
+std::string utf8_of_utf16(const std::string& bytes) {
+    const auto unit = [&](size_t i) {
+        return static_cast<uint32_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    };
+    std::string out;
+    const size_t units = bytes.size() / 2;
+    for (size_t i = 1; i < units; ++i) {  // 0 is the mark
+        uint32_t c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < units && unit(i + 1) >= 0xDC00 &&
+            unit(i + 1) < 0xE000)
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(++i) - 0xDC00);
+        append_utf8(out, c);
+    }
+    return out;
+}
+
+// The text back as UTF-16 with its mark: the inverse of utf8_of_utf16.
+std::string utf16_of_utf8(const std::string& text) {
+    std::string out = kUtf16Mark;
+    const auto put = [&](uint32_t u) {
+        out.push_back(static_cast<char>(u & 0xFF));
+        out.push_back(static_cast<char>(u >> 8));
+    };
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i++]);
+        const int tail = lead < 0xC0 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+        uint32_t c = tail == 0 ? lead : lead & (0x3F >> tail);
+        for (int k = 0; k < tail && i < text.size(); ++k)
+            c = c << 6 | (static_cast<unsigned char>(text[i++]) & 0x3F);
+        if (c < 0x10000) {
+            put(c);
+        } else {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        }
+    }
+    return out;
+}
 
 bool blank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -107,7 +159,8 @@ std::string value_of(const std::string& text, const Line& line) {
 
 }  // namespace
 
-Settings settings_from_text(const std::string& text) {
+Settings settings_from_text(const std::string& file) {
+    const std::string text = file.starts_with(kUtf16Mark) ? utf8_of_utf16(file) : file;
     const std::vector<Line> lines = lines_of(text);
     const auto section = own_section(lines);
     const auto read = [&](const char* key) -> std::string {
@@ -121,6 +174,8 @@ Settings settings_from_text(const std::string& text) {
 }
 
 std::string updated_settings_text(const std::string& old_text, const Settings& settings) {
+    if (old_text.starts_with(kUtf16Mark))
+        return utf16_of_utf8(updated_settings_text(utf8_of_utf16(old_text), settings));
     const std::vector<Line> lines = lines_of(old_text);
     const auto section = own_section(lines);
     // Each change as (position in the old text, bytes removed, bytes put there), in

@@ -8,11 +8,14 @@
 
 namespace vitrelo {
 
+// The file's bytes are UTF-16 (little-endian) when they begin with its mark, else UTF-8
+// or ANSI (a UTF-8 mark is skipped); the file is rewritten in the form it had.
+
 // The options in the file's text; the defaults for whatever is missing.
 // Section and key names match in any letter case; the first section of the name and
 // the first key of the name in it count; blanks around a name or a value, then one
 // pair of quotes around a value, are dropped. Lines end with CRLF or LF.
-Settings settings_from_text(const std::string& text);
+Settings settings_from_text(const std::string& file);
 
 // The file's text with the options stored in it and every other byte kept: a
 // value found is replaced where it stands, a key missing is added (if its StoredValue

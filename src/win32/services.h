@@ -50,7 +50,7 @@ public:
     ClipboardResult copy_to_clipboard(const Image& image) override;
     void copy_text(const std::string& text) override;
     std::string mail_client() override;
-    void open(const std::string& target) override;
+    bool open(const std::string& target) override;
     bool open_help(const std::string& name) override;
     void show_help(const std::string& path);
     void play(Sound sound) override;

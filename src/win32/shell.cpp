@@ -87,7 +87,10 @@ bool Win32Shell::add_tray_icon() {
                                                IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR | LR_SHARED));
     const std::wstring tip = wide(text::kTrayTip.in(language_));
     std::wcsncpy(data.szTip, tip.c_str(), 63);  // the first form's field holds 64
-    if (!Shell_NotifyIconW(NIM_ADD, &data)) return false;
+    // The shell's "TaskbarCreated" notice comes also after a change of the display's scale
+    // or resolution and when a remote session connects, with the icon still there: adding
+    // it fails then, and it is brought up to date instead.
+    if (!Shell_NotifyIconW(NIM_ADD, &data) && !Shell_NotifyIconW(NIM_MODIFY, &data)) return false;
     tray_window_ = window_;
     return true;
 }

@@ -74,6 +74,15 @@ bool flush_to_disk(const std::wstring& path) {
     return file && FlushFileBuffers(file.get());
 }
 
+// An existing file, not a folder, that no program holds open against changes. Asked
+// first: Wine's ReplaceFileW leaves a file of its own beside one it cannot replace.
+bool replaceable(const std::wstring& path) {
+    return static_cast<bool>(
+        File(CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+}
+
 // Runs `write` on a new file beside the target, puts it on the disk, then renames it
 // over the target: the target is the old file or the new one, whole, whatever happens.
 bool replace_file(const std::string& target,
@@ -81,10 +90,19 @@ bool replace_file(const std::string& target,
     const std::wstring path = wide(target);
     const std::wstring temporary = new_temporary_file(folder_of(path));
     if (temporary.empty()) return false;
+    // An existing file is replaced in place, keeping its attributes and its security
+    // (owner, who may read it); a new one, or one the file system cannot replace, is
+    // renamed over.
+    const std::wstring target_path = extended_path(path);
+    const auto put_in_place = [&] {
+        return (replaceable(target_path) &&
+                ReplaceFileW(target_path.c_str(), temporary.c_str(), nullptr,
+                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) ||
+               MoveFileExW(temporary.c_str(), target_path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    };
     // From here every failure removes the temporary file.
-    const bool done = write(temporary) && flush_to_disk(temporary) &&
-                      MoveFileExW(temporary.c_str(), extended_path(path).c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const bool done = write(temporary) && flush_to_disk(temporary) && put_in_place();
     if (!done) DeleteFileW(temporary.c_str());
     return done;
 }

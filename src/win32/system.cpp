@@ -155,8 +155,27 @@ std::string Win32System::mail_client() {
     return utf8_from_ansi(client_from_value(data.data(), std::min(read, size)));
 }
 
-void Win32System::open(const std::string& target) {
-    ShellExecuteW(nullptr, L"open", wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+bool Win32System::open(const std::string& target) {
+    // The shell may hand the target to an extension of its own, which needs COM on the
+    // calling thread; each successful start is balanced, whoever started COM first.
+    struct Com {
+        const bool started =
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+        ~Com() {
+            if (started) CoUninitialize();
+        }
+    } com;
+    const std::wstring file = wide(target);
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof(info);
+    // No dialog of the shell's ("Open with"): a missing program is the caller's to say.
+    // Done before returning, while COM is still started.
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.hwnd = window_;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExW(&info) != FALSE;
 }
 
 bool Win32System::open_help(const std::string& name) {

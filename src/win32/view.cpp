@@ -216,9 +216,18 @@ void Win32View::draw_credits() {
 
 // Layered windows exist from Windows 2000 on, and the program needs XP anyway. Should
 // the system refuse the alpha, the window still shows, opaque: the fade goes unseen
-// and the start-up show only takes its time.
+// and the start-up show only takes its time. Opaque, the window is layered no more: the
+// system would compose a layered window's every frame.
 void Win32View::set_alpha(uint8_t alpha) {
     const LONG style = GetWindowLongW(windows_.main, GWL_EXSTYLE);
+    if (alpha == 255) {
+        if (!(style & WS_EX_LAYERED)) return;
+        SetWindowLongW(windows_.main, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
+        // Drawn again by the window itself, as it was composed before.
+        RedrawWindow(windows_.main, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        return;
+    }
     SetWindowLongW(windows_.main, GWL_EXSTYLE, style | WS_EX_LAYERED);
     SetLayeredWindowAttributes(windows_.main, 0, alpha, LWA_ALPHA);
 }

@@ -93,7 +93,10 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
         case WM_MOUSEWHEEL:
             // Sent to the focused window (on Windows 10 and later, to the window under the
             // pointer); the picture's DefWindowProc hands it on to this one.
-            app.guarded([&] { controller.wheel_turned(GET_WHEEL_DELTA_WPARAM(wp), point_of(lp)); });
+            app.guarded([&] {
+                controller.wheel_turned(GET_WHEEL_DELTA_WPARAM(wp), point_of(lp),
+                                        static_cast<uint32_t>(GetMessageTime()));
+            });
             return 0;
         case kTrayMessage:
             if (static_cast<UINT>(lp) == kDoubleClick)
@@ -110,8 +113,10 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_ENDSESSION:
             // Windows ends the process once this returns: no time for anything but
-            // the options (WM_QUERYENDSESSION is answered yes by DefWindowProc).
-            if (wp) app.guarded([&] { controller.session_ending(); });
+            // the options (WM_QUERYENDSESSION is answered yes by DefWindowProc). The
+            // Restart Manager asks the program to close itself instead.
+            if (wp)
+                app.guarded([&] { controller.session_ending((lp & ENDSESSION_CLOSEAPP) != 0); });
             return 0;
         case WM_DESTROY:
             KillTimer(h, kTimerId);

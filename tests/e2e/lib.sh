@@ -4,11 +4,14 @@
 set -euo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$E2E_DIR/../../scripts/common.sh"   # ROOT, run_xvfb
+source "$E2E_DIR/../../scripts/common.sh"   # ROOT, run_xvfb, choose_wine_arch
+choose_wine_arch   # the program under test is the build this host runs: dist/win32 or dist/win64
+: "${VITRELO_BUILD_ROOT:=$ROOT/build}"
+PROGRAM_BUILD=$VITRELO_BUILD_ROOT/win$VITRELO_WINE_ARCH   # DLLs planted beside the program
 : "${E2E_DISPLAY:=:$((${VITRELO_DISPLAY_BASE:-${E2E_DISPLAY_BASE:-20}} + ${E2E_DISPLAY_N:-21}))}"
 : "${E2E_TMP:=/tmp/vitrelo-e2e-$(basename "$0" .sh)}"
-: "${E2E_CACHE:=$ROOT/build/native/e2e}" "${VITRELO_TOOLS:=$ROOT/build/win64}"
-: "${VITRELO_EXE:=$ROOT/dist/win32/Vitrelo.exe}" "${SCREEN_W:=1024}" "${SCREEN_H:=768}"
+: "${E2E_CACHE:=$VITRELO_BUILD_ROOT/native/e2e}" "${VITRELO_TOOLS:=$VITRELO_BUILD_ROOT/win64}"
+: "${VITRELO_EXE:=$ROOT/dist/win$VITRELO_WINE_ARCH/Vitrelo.exe}" "${SCREEN_W:=1024}" "${SCREEN_H:=768}"
 : "${WINEPREFIX:=$ROOT/build/wineprefix}" "${HOME:=$ROOT/build/winehome}"
 export WINEPREFIX HOME WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 ZOOM=2      # the program starts at 2x; 0.5 stands for " .5 x"
@@ -71,11 +74,11 @@ _window_visible() {
 }
 window_probe() { (cd "$E2E_TMP" && wine "$VITRELO_TOOLS/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'); }
 read_geometry() { LAST_SEEN=$(window_probe) && read -r WX WY WW WH CX CY CW CH ENABLED <<<"$LAST_SEEN"; }  # outer, client
-# The outer rectangle is "$1" (x y w h) for Win32 and for X.
+# The outer rectangle is "$1" (x y w h) for Win32; X has the client's (Wine leaves the frame to a WM).
 _outer_rect_is() {
     read_geometry && eval "$(xdotool getwindowgeometry --shell "$VITRELO_WINDOW")" || return 1
     LAST_SEEN="Win32 $WX $WY $WW $WH, X $X $Y $WIDTH $HEIGHT"
-    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$1" ]
+    [ "$WX $WY $WW $WH" = "$1" ] && [ "$X $Y $WIDTH $HEIGHT" = "$CX $CY $CW $CH" ]
 }
 # Drags the window by ($1, $2) at a hand's pace: Wine's move loop follows pointer motion.
 drag_window() {

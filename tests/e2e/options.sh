@@ -3,8 +3,8 @@
 # keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
 # picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
-# holds a blank, "&" and "%"; the zooms " .5 x" and "  6 x", "Griglia", "Inverti colori"; Lingua=auto
-# Italian under an Italian Wine, then "English": Save As, a message, the information box.
+# holds a blank, "&" and "%", then none (a message); " .5 x", "  6 x", "Griglia", "Inverti colori";
+# Lingua=auto Italian under an Italian Wine, then "English": Save As, a message, the information box.
 # Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -26,8 +26,10 @@ printf '[Opzioni]\r\nZoom=4\r\nLingua=auto\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
 # Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
 # version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
 # that the program does not import it).
-for dll in winmm gdiplus control; do cp "$VITRELO_TOOLS32/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
-wine 'C:\windows\syswow64\rundll32.exe' "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
+# They are built for the program's architecture: a loader skips a DLL of the other one.
+for dll in winmm gdiplus control; do cp "$PROGRAM_BUILD/planted_dll.dll" "$E2E_TMP/prog/$dll.dll"; done
+system=system32 && [ "$VITRELO_WINE_ARCH" = 32 ] && system=syswow64
+wine "C:\\windows\\$system\\rundll32.exe" "Z:${E2E_TMP//\//\\}\\prog\\control.dll,Touch"
 [ -f "$E2E_TMP/prog/control.dll.loaded" ] || fail "the planted DLL left no mark when loaded"
 rm "$E2E_TMP/prog/control.dll"*
 temp_folder() { for v in TEMP TMP; do reg_both_views add 'HKCU\Environment' /v $v /d "C:\\users\\$(id -un)\\Temp$1"; done; }
@@ -69,6 +71,10 @@ psnr=$(compare -metric PSNR "$E2E_TMP/frozen.png" "$JPG" null: 2>&1) || true
 golden=$E2E_DIR/../golden/export_mail_image.eml
 { sed '/^SGVsbG8=/,$d' "$golden"; base64 -w 68 "$JPG" | sed 's/$/\r/'; sed '1,/^SGVsbG8=/d' "$golden"; } |
     cmp - "$EML" || fail "VitreloImage.eml is not the golden message with the JPEG"
+step "No program for the message file: the mail says it failed"
+reg_both_views delete 'HKCR\.eml'
+image_command image_mail
+expect_message "Impossibile inviare l'immagine!"
 reg_both_views delete 'HKLM\Software\Clients\Mail'
 step "\" .5 x\""
 menu_choose zoom_0.5x

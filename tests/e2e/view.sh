@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The download, run from the unpacked 32-bit archive: the live picture (at the screen's edges:
+# The download, run from the unpacked archive of the build under test (32-bit where it runs): the live picture (at the screen's edges:
 # monitors.sh), capture mode left by its padlock (its lock: the Win32-side tests); the tray and
 # back; a second start; the help beside the program, Italian and English; the colour readout as
 # the strip's window text (what a screen reader reads); Shift+F10 for the menu; the settings file
@@ -16,7 +16,7 @@ for arch in win32 win64; do
     unzip -p "$z" Vitrelo/Vitrelo.exe | cmp - "$ROOT/dist/$arch/Vitrelo.exe" ||
         fail "the $arch archive's program is not dist/$arch/Vitrelo.exe"
 done
-unzip -q "$ROOT/dist/Vitrelo-3.00-win32.zip" -d "$E2E_TMP/unpacked"
+unzip -q "$ROOT/dist/Vitrelo-3.00-win$VITRELO_WINE_ARCH.zip" -d "$E2E_TMP/unpacked"
 
 start_xvfb
 show_screen_picture

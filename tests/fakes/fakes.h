@@ -29,7 +29,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::function<void()> while_waiting;  // runs inside popup, save dialog and about box
     std::optional<Point> mouse = Point{700, 500};
     std::set<Key> held, tapped;  // tapped: pressed since the last query only
-    bool pixel_readable = true, tray_works = true, jpeg = true;
+    bool pixel_readable = true, tray_works = true, jpeg = true, opens = true;
     std::vector<Capture> captures;
     bool inverted = false;  // the last capture's
     std::vector<Point> pointer_shifts;
@@ -157,7 +157,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     }
     void copy_text(Text text) override { texts.push_back(text); }
     std::string mail_client() override { return client; }
-    void open(Text target) override { log("open " + target); }
+    bool open(Text target) override { return log("open " + target), opens; }
     bool open_help(Text name) override { return helps.count(name) && (log("help " + name), true); }
     void play(Sound s) override { sounds.push_back(s); }
     void quit() override { log("quit"); }

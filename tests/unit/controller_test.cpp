@@ -44,12 +44,14 @@ TEST(ControllerStart, RunsWithTheStoredSettings) {
     }
 }
 
-// "Chiudi", Alt+F4 and the end of the Windows session all keep the options chosen.
+// "Chiudi", Alt+F4, the end of the Windows session and an installer's restart all keep the
+// options chosen.
 TEST(ControllerEnd, EveryWayOfEndingSavesTheSettingsAsTheyAre) {
     const std::tuple<const char*, std::function<void(Controller&)>, int> ways[] = {
         {"Chiudi", [](Controller& c) { c.run({K::Close}); }, 1},
         {"Alt+F4", [](Controller& c) { c.close_requested(); }, 1},
-        {"the session's end", [](Controller& c) { c.session_ending(); }, 0}};
+        {"the session's end", [](Controller& c) { c.session_ending(false); }, 0},
+        {"the Restart Manager", [](Controller& c) { c.session_ending(true); }, 1}};
     for (const auto& [way, end, quits] : ways) {
         Fake f;
         Controller c{Ports{f, f, f, f, f, f}};
@@ -326,16 +328,19 @@ TEST_F(ControllerTest, ALiveArrowStepsAScreenPixelOnTheMonitorsAndOffTheGapsBetw
 
 TEST_F(ControllerTest, ZoomKeysAndWheelNotchesOverTheWindowStepTheZoomHeldAtItsEnds) {
     lock();  // a frozen picture stays frozen
-    // A key ("+" 1, "-" -1) or else the wheel's turn, over the window or not -> the zoom item.
-    const std::tuple<int, int, bool, int> steps[] = {
-        {1, 0, true, 3},    {0, 60, true, 3},   {0, 60, true, 4}, {0, 120, false, 4},
-        {0, 60, true, 4},   {0, -120, true, 3},  // turned back: the half notch is forgotten
-        {0, -240, true, 1}, {-1, 0, true, 0},   {-1, 0, true, 0}};
-    for (const auto& [key, wheel, over, zoom] : steps) {
+    // A key ("+" 1, "-" -1) or else the wheel's turn, over the window or not, at ms -> the zoom.
+    // clang-format off
+    const std::tuple<int, int, bool, uint32_t, int> steps[] = {
+        {1, 0, true, 0, 3}, {0, 60, true, 10, 3}, {0, 60, true, 20, 4}, {0, 120, false, 30, 4},
+        {0, 60, true, 40, 4}, {0, -120, true, 50, 3},  // turned back: the half notch is forgotten
+        {0, -240, true, 60, 1}, {0, -60, true, 70, 1}, {0, -60, true, 1100, 1},  // and after a pause
+        {-1, 0, true, 0, 0}, {-1, 0, true, 0, 0}};
+    // clang-format on
+    for (const auto& [key, wheel, over, ms, zoom] : steps) {
         if (key)
             controller.zoom_key_pressed(key > 0);
         else
-            controller.wheel_turned(wheel, over ? Point{250, 200} : Point{700, 200});
+            controller.wheel_turned(wheel, over ? Point{250, 200} : Point{700, 200}, ms);
         EXPECT_EQ(std::tuple(state().settings.zoom_index, state().freeze),
                   std::tuple(zoom, Freeze::Locked))
             << key << "," << wheel;
@@ -345,19 +350,44 @@ TEST_F(ControllerTest, ZoomKeysAndWheelNotchesOverTheWindowStepTheZoomHeldAtItsE
     EXPECT_EQ(state().settings.zoom_index, 8) << "12x";
 }
 
-TEST_F(ControllerTest, CCopiesTheColourUnderThePointerAsText) {
-    // Locked, pointer, Shift -> the text; none over the live picture.
-    const std::tuple<bool, Point, ColorForm, V> cases[] = {
-        {false, kOutside, ColorForm::Hex, {"#A8D40A"}},
-        {false, kOutside, ColorForm::Rgb, {"RGB(168,212,10)"}},
-        {false, {200, 200}, ColorForm::Hex, {}},
-        {true, {200, 200}, ColorForm::Rgb, {"RGB(18,52,86)"}},  // the picture's pixel 97,97
-        {true, kOutside, ColorForm::Hex, {"#A8D40A"}}};
-    for (const auto& [locked, p, form, text] : cases) {
-        if (locked && state().freeze != Freeze::Locked) lock(), f.at(97, 97) = 0x00123456;
-        f.texts.clear(), f.mouse = p;
-        run(K::CopyColor, static_cast<int>(form));
-        EXPECT_EQ(f.texts, text) << locked << p.x;
+// "Copia colore" copies where the menu opened (the open menu covers the picture), C and Shift+C
+// where the pointer is: the frozen picture's pixel, else the screen's; none over the live one.
+TEST_F(ControllerTest, TheColourIsCopiedWhereTheMenuOpenedOrWhereThePointerIs) {
+    f.while_waiting = [this] { f.mouse = Point{250, 250}; };  // onto the item
+    enum How { Click, MenuKey, C, ShiftC };
+    // Locked, pointer, how, JPEG writer -> the menu's item enabled, what is copied.
+    const std::tuple<bool, Point, How, bool, bool, V> cases[] = {
+        {false, kInside, Click, false, false, {}},
+        {false, kOutside, MenuKey, true, true, {"#A8D40A"}},
+        {false, kOutside, ShiftC, true, true, {"RGB(168,212,10)"}},
+        {true, {200, 200}, Click, true, true, {"#5A9803"}},  // the picture's pixel 97,97
+        {true, kOutside, C, true, true, {"#A8D40A"}}};
+    for (const auto& [locked, p, how, jpeg, enabled, text] : cases) {
+        if (locked && state().freeze != Freeze::Locked) lock(), f.at(97, 97) = 0x005A9803;
+        f.texts.clear(), f.mouse = p, f.jpeg = jpeg, f.choice = command_id({K::CopyColor});
+        if (how == Click) controller.right_button_down();
+        if (how == MenuKey) controller.keyboard_menu();
+        if (how >= C) run(K::CopyColor, how - C);
+        EXPECT_EQ(f.texts, text) << p.x << "," << how;
+        if (how >= C) continue;
+        const std::vector<MenuItem>& m = f.menus.back();
+        EXPECT_EQ(std::tuple(m[9].enabled, m[3].children[2].enabled), std::tuple(enabled, jpeg));
+    }
+}
+
+// From the keys and the wheel the new zoom shows at once, from the menu at the next tick;
+// 0.5x fits the window to half its monitor at once, however it is chosen.
+TEST_F(ControllerTest, AZoomStepShowsAtOnceAndHalfZoomHalvesALargeWindow) {
+    const std::function<void()> ways[] = {[this] { controller.zoom_key_pressed(false); },
+                                          [this] {
+                                              controller.wheel_turned(-120, {500, 50}, 0);
+                                          },
+                                          [this] { run(K::Zoom, 0); }};  // the menu: blank
+    for (int i = 0; i < 3; ++i) {
+        run(K::Zoom, 1), run(K::Size, static_cast<int>(Preset::TopBar));
+        settle_at(kOutside);
+        ways[i]();
+        EXPECT_EQ(std::tuple(f.window, all(kWhite)), std::tuple(Rect{0, 0, 512, 107}, i == 2));
     }
 }
 
@@ -508,8 +538,8 @@ TEST_F(ImageCommands, CopyingOrMailingSaysWhyItStopsShort) {
     // Command, clipboard, JPEG writer, writes -> what the user is told.
     const std::tuple<ImageCommand, ClipboardResult, bool, Writes, V> cases[] = {
         {Copy, Copied, true, Work, box(text::kCopied)},
-        {Save, Unreadable, true, Work, box(text::kCopyFailed)},
-        {Mail, Failed, true, Work, box(text::kSaveFailed)},
+        {Copy, Unreadable, true, Work, box(text::kCopyFailed)},
+        {Copy, Failed, true, Work, box(text::kSaveFailed)},
         {Mail, Copied, true, Fail, box(text::kSaveFailed)},
         {Mail, Copied, false, Work, {}}};  // no JPEG writer: the copy only
     for (const auto& [command, clipboard, can_jpeg, writes, events] : cases) {
@@ -520,14 +550,25 @@ TEST_F(ImageCommands, CopyingOrMailingSaysWhyItStopsShort) {
     }
 }
 
-// The mail program may still hold the last message file open.
-TEST_F(ImageCommands, AMessageFileThatCannotBeReplacedIsTheMailsFailure) {
+// Another program holds the clipboard (clipboard managers do): saving goes on, as mailing does.
+TEST_F(ImageCommands, AHeldClipboardDoesNotStopSaving) {
+    f.clipboard = ClipboardResult::Failed, f.answer = "C:\\d\\a.png";
+    image(ImageCommand::Save);
+    EXPECT_EQ(f.events, box(text::kSaved));
+}
+
+// The mail program may still hold the last message file open, or none may be there to start.
+TEST_F(ImageCommands, AMessageFileThatCannotBeReplacedOrOpenedIsTheMailsFailure) {
     f.client = "Windows Mail";
-    image(ImageCommand::Mail);
-    EXPECT_EQ(f.events, V{"open C:\\Temp\\VitreloImage.eml"});
     f.locked = "C:\\Temp\\VitreloImage.eml";
     image(ImageCommand::Mail);
     EXPECT_EQ(f.events, box(text::kMailFailed));
+    f.locked.clear(), f.opens = false;
+    for (const char* client : {"Windows Mail", "Microsoft Outlook"}) {
+        f.client = client;
+        image(ImageCommand::Mail);
+        EXPECT_EQ(V(f.events.begin() + 1, f.events.end()), box(text::kMailFailed)) << client;
+    }
 }
 
 TEST_F(ImageCommands, TheMailGoesTheWayOfTheMailProgram) {

@@ -83,10 +83,11 @@ TEST(FileNames, ExtensionAndSaveFormat) {
     const std::string a = "\xC3\xA0";
     const std::tuple<std::string, std::string, SaveFormat> cases[] = {
         {"a.bmp", "bmp", Bmp},         {"x.JpG", "JpG", Jpeg},
-        {"abmp", "", Rejected},        {"a.jpeg", "peg", Rejected},
+        {"abmp", "", Rejected},        {"a.JPEG", "PEG", Jpeg},
         {"a.", "a.", Rejected},        {"C:\\v.1\\bmp", "bmp", Bmp},
         {a + a + ".jpg", "jpg", Jpeg}, {"x.b" + a, ".b" + a, Rejected},
-        {"x.Png", "Png", Png},         {"x.apng", "png", Png}};
+        {"x.Png", "Png", Png},         {"x.apng", "png", Png},
+        {"ajpeg", "", Rejected},       {"x.jpeg.bmp", "bmp", Bmp}};
     for (const auto& [name, extension, format] : cases)
         EXPECT_EQ(std::tuple(extension_of(name), save_format(name)), std::tuple(extension, format))
             << name;

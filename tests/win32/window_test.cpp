@@ -69,10 +69,11 @@ protected:
 };
 
 // Through the start-up show the logo lies over the middle of the picture (250 x 186), above
-// it; it is gone once the magnifier runs.
+// it; it is gone once the magnifier runs, and so is the layered style of the fade.
 TEST_F(WindowTest, TheLogoCoversThePicturesMiddleDuringTheStartUpShowOnly) {
     EXPECT_EQ(logo_seen_, (decltype(logo_seen_){{true, 53, 46, 144, 95, true}}));
     EXPECT_FALSE(IsWindowVisible(app_->windows().logo));
+    EXPECT_FALSE(GetWindowLongW(app_->windows().main, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
 // At 6x with the grid, the colour readout, inversion and the pointer drawn in capture mode.
@@ -169,17 +170,20 @@ TEST_F(WindowTest, ADpiChangeResizesTheWindowsParts) {
 }
 
 // Hidden in the tray, the program must stay reachable when the shell restarts and forgets every
-// icon: it puts its icon back on the shell's broadcast.
+// icon: it puts its icon back on the shell's broadcast. The broadcast comes also with the icon
+// still there (a display change): the window stays hidden, and hides again once restored.
 TEST_F(WindowTest, TrayIconComesBackWhenTheShellRestarts) {
     const HWND main = app_->windows().main;
-    toggle(CommandKind::MinimizeRestore);
-    ASSERT_FALSE(app_->controller().state().view.shown);
-    tray_icon(main, NIM_DELETE);  // what a shell restart does to it
-    ASSERT_FALSE(tray_icon(main, NIM_MODIFY));
-    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(tray_icon(main, NIM_MODIFY));
-    toggle(CommandKind::MinimizeRestore);
-    EXPECT_TRUE(app_->controller().state().view.shown);
+    for (const bool restarted : {true, false}) {
+        toggle(CommandKind::MinimizeRestore);
+        ASSERT_FALSE(app_->controller().state().view.shown);
+        if (restarted) tray_icon(main, NIM_DELETE);  // what a shell restart does to it
+        ASSERT_NE(tray_icon(main, NIM_MODIFY), restarted);
+        SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+        EXPECT_TRUE(tray_icon(main, NIM_MODIFY) && !app_->controller().state().view.shown);
+        toggle(CommandKind::MinimizeRestore);
+        EXPECT_TRUE(app_->controller().state().view.shown);
+    }
 }
 
 // The end of the Windows session saves the options beside the program, as "Chiudi"
