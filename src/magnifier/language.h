@@ -59,15 +59,14 @@ constexpr std::string_view key_of(std::string_view s) {
 
 }  // namespace detail
 
-// The two forms of one text can stand for each other: both there, the same
-// placeholders (in any order, as a translation may move them) and the same key
-// after a tab.
+// The two forms of one text can stand for each other: both there (empty only both at
+// once, a text that is deliberately nothing), the same placeholders (in any order, as a
+// translation may move them) and the same key after a tab.
 constexpr bool forms_agree(const char* italian, const char* english) {
-    if (italian == nullptr || english == nullptr || *italian == '\0' || *english == '\0')
-        return false;
+    if (italian == nullptr || english == nullptr) return false;
     const std::string_view it = italian, en = english;
-    return detail::placeholders_within(it, en) && detail::placeholders_within(en, it) &&
-           detail::key_of(it) == detail::key_of(en);
+    return it.empty() == en.empty() && detail::placeholders_within(it, en) &&
+           detail::placeholders_within(en, it) && detail::key_of(it) == detail::key_of(en);
 }
 
 // One text the user sees, in both languages. Made only at compile time, where two
