@@ -68,4 +68,8 @@ void Win32Dialogs::about() {
     show_about_box(owner_);
 }
 
+std::optional<double> Win32Dialogs::calibrate(const Monitor&, double) {
+    return std::nullopt;
+}
+
 }  // namespace vitrelo::win32
