@@ -73,6 +73,15 @@ inline constexpr const char* kMenuHelp = "Help";
 inline constexpr const char* kHelpItems[] = {"Guida in linea", "Informazioni"};
 inline constexpr const char* kMenuClose = "Chiudi";
 
+// The calibration dialog.
+inline constexpr const char* kCalibrationTitlePrefix = "Calibra ";  // and the monitor's name
+inline constexpr const char* kCalibrationDiagonal = "Diagonale dello schermo, in pollici:";
+inline constexpr const char* kCalibrationCard =
+    "Oppure trascina la fine della barra finché è lunga quanto una carta bancaria appoggiata "
+    "allo schermo (85,60 mm):";
+inline constexpr const char* kCalibrationPpi = "Pixel per pollice: ";
+inline constexpr const char* kCancel = "Annulla";
+
 // The readouts: each unit's short name after a distance (pixels have none), the
 // contrast's verdicts for normal text.
 inline constexpr const char* kUnitNames[] = {"", "px log.", "mm", "in", "pt"};
