@@ -174,6 +174,7 @@ INT_PTR CALLBACK calibration_procedure(HWND box, UINT message, WPARAM wp, LPARAM
             if (!PtInRect(&area, p)) return FALSE;
             state_of(box).dragging = true;
             SetCapture(box);
+            SetDlgItemTextW(box, kDiagonal, L"");  // the bar's measure replaces the typed one
             drag_to(box, p.x);
             return TRUE;
         }
