@@ -122,10 +122,10 @@ TEST(Measures, UnitsByTheMonitorsDpiAndPixelsPerInchWithADecimalComma) {
     EXPECT_EQ(unit_number(2.96, Unit::Millimetre), "3");  // rounded, then no ",0"
     // A calibration in any letter case, else the reported size within 20-2000, else 96.
     const std::map<std::string, double> calibrated{{"\\\\.\\DISPLAY1", 127}};
-    const std::tuple<const char*, double, double> monitors[] = {{"\\\\.\\display1", 109, 127},
-                                                                {"\\\\.\\DISPLAY2", 109, 109},
-                                                                {"\\\\.\\DISPLAY2", 0, 96},
-                                                                {"\\\\.\\DISPLAY2", 2001, 96}};
+    const std::tuple<const char*, double, double> monitors[] = {
+        {"\\\\.\\display1", 109, 127},   {"\\\\.\\DISPLAY2", 109, 109},
+        {"\\\\.\\DISPLAY2", 0, 96},      {"\\\\.\\DISPLAY2", 2001, 96},
+        {"\\\\.\\DISPLAY2", 2000, 2000}, {"\\\\.\\DISPLAY2", 20, 20}};
     for (const auto& [name, reported, ppi] : monitors)
         EXPECT_EQ(monitor_ppi(calibrated, name, reported), ppi) << name << reported;
     EXPECT_NEAR(ppi_from_diagonal(1920, 1080, 21.5), 102.46, 0.01);
