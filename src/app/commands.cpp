@@ -111,7 +111,7 @@ void Controller::apply_preset(Preset preset) {
     state_.size_mark = bar ? std::nullopt : std::optional<Preset>(preset);
 }
 
-// The menu greys the other tool while one is on; the strip's close icon turns it off.
+// The menu greys the other tools while one is on; the strip's close icon turns it off.
 void Controller::toggle_tool(Tool tool) {
     state_.tool = state_.tool == tool ? Tool::None : tool;
     state_.view.swatch_shown = state_.tool == Tool::PickColor || state_.tool == Tool::Contrast;

@@ -387,12 +387,16 @@ TEST_F(ControllerTest, UnitsCountOnTheMonitorWhereTheMeasureStartsAndMCopiesTheR
     // "Calibra...": the window's monitor, its pixels per inch so far; cancelled, or out of
     // range, nothing changes.
     using Ppi = std::optional<double>;
-    for (const Ppi ppi : {Ppi(5000), Ppi(), Ppi(127)})
+    for (const Ppi ppi : {Ppi(2000.1), Ppi(), Ppi(20), Ppi(127)})
         f.calibrated = ppi, run(K::Calibrate);
     EXPECT_EQ(f.count("calibrate \\\\.\\DISPLAY1 96"), 3);
+    EXPECT_EQ(f.count("calibrate \\\\.\\DISPLAY1 20"), 1);
     EXPECT_EQ(state().settings.calibration,
               (std::map<std::string, double>{{"\\\\.\\DISPLAY1", 127}}));
     run(K::Unit, static_cast<int>(Unit::Millimetre));
+    run(K::Unit, kUnitCount), run(K::ColorFormat, -1);  // no such items: nothing changes
+    EXPECT_EQ(std::pair(state().settings.unit, state().settings.color_format),
+              std::pair(Unit::Millimetre, ColorFormat::Hex));
     tick(Point{kOutside.x - 50, kOutside.y + 25});
     controller.copy_measurement();
     EXPECT_EQ(f.texts, (V{"40 x 20 px log.", "10 x 5 mm"}));
@@ -401,6 +405,8 @@ TEST_F(ControllerTest, UnitsCountOnTheMonitorWhereTheMeasureStartsAndMCopiesTheR
     run(K::Measure);
     controller.copy_measurement();
     EXPECT_EQ(f.texts.size(), 2u);
+    run(K::Unit, 0);
+    EXPECT_EQ(state().settings.unit, Unit::Pixel);
 }
 
 // The icon put back on the shell's restart: the Win32-side test.
