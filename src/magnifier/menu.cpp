@@ -8,7 +8,7 @@ namespace vitrelo {
 
 namespace {
 
-constexpr int kKindCount = static_cast<int>(CommandKind::Close) + 1;
+constexpr int kKindCount = static_cast<int>(CommandKind::ColorFormat) + 1;
 constexpr int kIdsPerKind = 100;
 
 // Each item array of the menu has one caption for each choice of the model.
@@ -16,6 +16,8 @@ static_assert(std::size(text::kZoomItems) == kZoomFactors.size());
 static_assert(std::size(text::kRefreshItems) == kRefreshPeriodsMs.size());
 static_assert(static_cast<int>(std::size(text::kSizeItems)) == kPresetCount);
 static_assert(static_cast<int>(std::size(text::kImageItems)) == kImageCommandCount);
+static_assert(static_cast<int>(std::size(text::kUnitItems)) == kUnitCount);
+static_assert(static_cast<int>(std::size(text::kColorFormatItems)) == kColorFormatCount);
 
 // How many items a command kind has.
 int item_count(CommandKind kind) {
@@ -30,6 +32,10 @@ int item_count(CommandKind kind) {
             return kImageCommandCount;
         case CommandKind::CopyColor:
             return kColorFormCount;
+        case CommandKind::Unit:
+            return kUnitCount;
+        case CommandKind::ColorFormat:
+            return kColorFormatCount;
         default:
             return 1;
     }
@@ -54,13 +60,14 @@ MenuItem separator() {
 // A submenu of one item array; `checked` is the item that carries the mark, if any.
 template <size_t N>
 MenuItem submenu(const char* caption, CommandKind kind, const char* const (&captions)[N],
-                 std::optional<int> checked, bool enabled = true) {
+                 std::optional<int> checked, bool enabled = true, bool radio = false) {
     MenuItem m;
     m.text = caption;
     m.enabled = enabled;
     for (size_t i = 0; i < N; ++i) {
         const int index = static_cast<int>(i);
         m.children.push_back(item(captions[i], {kind, index}, checked == index));
+        m.children.back().radio = radio;
     }
     return m;
 }
@@ -95,17 +102,28 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
         menu.push_back(submenu(text::kMenuImage, CommandKind::Image, text::kImageItems,
                                std::nullopt, s.image_enabled));
         menu.back().children[static_cast<size_t>(ImageCommand::Mail)].enabled = s.mail_enabled;
-        menu.push_back(item(text::kMenuPickColor, {CommandKind::PickColor},
-                            s.tool == Tool::PickColor, s.tool != Tool::Measure));
+        // One tool at a time: the others are greyed while one is on.
+        const auto tool = [&](const char* caption, CommandKind kind, Tool t) {
+            return item(caption, {kind}, s.tool == t, s.tool == Tool::None || s.tool == t);
+        };
+        menu.push_back(tool(text::kMenuPickColor, CommandKind::PickColor, Tool::PickColor));
         menu.push_back(
             item(text::kMenuCapture, {CommandKind::Capture}, s.capture_mode, s.capture_enabled));
         menu.push_back(item(text::kMenuInvert, {CommandKind::Invert}, s.settings.invert));
         menu.push_back(item(text::kMenuGrid, {CommandKind::Grid}, s.grid,
                             s.settings.zoom() >= kGridMinimumZoom));
-        menu.push_back(item(text::kMenuMeasure, {CommandKind::Measure}, s.tool == Tool::Measure,
-                            s.tool != Tool::PickColor));
+        menu.push_back(tool(text::kMenuMeasure, CommandKind::Measure, Tool::Measure));
         menu.push_back(
             item(text::kMenuCopyColor, {CommandKind::CopyColor}, false, s.color_enabled));
+        menu.push_back(tool(text::kMenuContrast, CommandKind::Contrast, Tool::Contrast));
+        MenuItem units = submenu(text::kMenuUnit, CommandKind::Unit, text::kUnitItems,
+                                 static_cast<int>(s.settings.unit), true, true);
+        units.children.push_back(separator());
+        units.children.push_back(item(text::kMenuCalibrate, {CommandKind::Calibrate}));
+        menu.push_back(units);
+        menu.push_back(submenu(text::kMenuColorFormat, CommandKind::ColorFormat,
+                               text::kColorFormatItems, static_cast<int>(s.settings.color_format),
+                               true, true));
         menu.push_back(separator());
     }
     MenuItem minimize =

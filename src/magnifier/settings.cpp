@@ -2,7 +2,9 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace vitrelo {
 
@@ -67,6 +69,41 @@ Settings parse_settings(const std::string& zoom, const std::string& refresh,
     const std::optional<double> inverted = parse_decimal(invert);
     s.invert = inverted && *inverted != 0;
     return s;
+}
+
+namespace {
+
+// The index of `text` among the stored names (matched exactly: "RGB" and "rgb" differ).
+template <size_t N>
+std::optional<int> stored_name(const char* const (&names)[N], const std::string& text) {
+    for (size_t i = 0; i < N; ++i)
+        if (text == names[i]) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+static_assert(std::size(kUnitValues) == kUnitCount);
+static_assert(std::size(kColorFormatValues) == kColorFormatCount);
+
+}  // namespace
+
+Unit parse_unit(const std::string& text) {
+    return static_cast<Unit>(stored_name(kUnitValues, text).value_or(0));
+}
+
+ColorFormat parse_color_format(const std::string& text) {
+    return static_cast<ColorFormat>(stored_name(kColorFormatValues, text).value_or(0));
+}
+
+std::optional<double> parse_ppi(const std::string& text) {
+    const std::optional<double> v = parse_decimal(text);
+    if (!v || *v < kMinimumPpi || *v > kMaximumPpi) return std::nullopt;
+    return v;
+}
+
+std::string ppi_value(double ppi) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ppi);
+    return text;
 }
 
 std::array<StoredValue, 3> stored_form(const Settings& s) {

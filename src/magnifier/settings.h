@@ -1,9 +1,13 @@
-// The three stored options and their form in the settings file.
+// The stored options and their form in the settings file.
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
+
+#include "magnifier/colors.h"
+#include "magnifier/measures.h"
 
 namespace vitrelo {
 
@@ -16,6 +20,10 @@ struct Settings {
     int zoom_index = kDefaultIndex;
     int refresh_index = kDefaultIndex;
     bool invert = false;
+    Unit unit = Unit::Pixel;
+    ColorFormat color_format = ColorFormat::Hex;
+    // Pixels per inch by the monitor's device name ("\\.\DISPLAY1"), as calibrated.
+    std::map<std::string, double> calibration = {};
 
     double zoom() const { return kZoomFactors[static_cast<size_t>(zoom_index)]; }
     int refresh_ms() const { return kRefreshPeriodsMs[static_cast<size_t>(refresh_index)]; }
@@ -36,10 +44,23 @@ std::optional<double> parse_decimal(const std::string& text);
 Settings parse_settings(const std::string& zoom, const std::string& refresh,
                         const std::string& invert);
 
-// The keys of the settings file.
+// UnitaMisura and FormatoColore: one of the stored names below, else the default.
+Unit parse_unit(const std::string& text);
+ColorFormat parse_color_format(const std::string& text);
+// A calibration: a number of pixels per inch from 20 to 2000, else none.
+std::optional<double> parse_ppi(const std::string& text);
+// The calibration as stored: one decimal, a decimal point ("109.4").
+std::string ppi_value(double ppi);
+
+// The keys of the settings file, and the stored names of the units and colour formats
+// (in the enums' order).
 inline constexpr const char* kZoomKey = "Zoom";
 inline constexpr const char* kRefreshKey = "Refresh";
 inline constexpr const char* kInvertKey = "InvertiColori";
+inline constexpr const char* kUnitKey = "UnitaMisura";
+inline constexpr const char* kColorFormatKey = "FormatoColore";
+inline constexpr const char* kUnitValues[] = {"px", "pxlog", "mm", "in", "pt"};
+inline constexpr const char* kColorFormatValues[] = {"hex", "RGB", "rgb", "hsl"};
 
 // One key of the stored form. Written in this order (the file's bytes depend on it).
 struct StoredValue {

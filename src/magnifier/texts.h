@@ -6,6 +6,7 @@ namespace vitrelo::text {
 inline constexpr const char* kTitle = "Vitrelo";
 inline constexpr const char* kSettingsFile = "Vitrelo.ini";
 inline constexpr const char* kSettingsSection = "Opzioni";
+inline constexpr const char* kCalibrationSection = "Calibrazione";
 inline constexpr const char* kHelpFile = "Vitrelo.chm";
 inline constexpr const char* kTrayTip = "Vitrelo";
 
@@ -58,11 +59,33 @@ inline constexpr const char* kMenuInvert = "Inverti colori";
 inline constexpr const char* kMenuGrid = "Griglia";
 inline constexpr const char* kMenuMeasure = "Dimensioni X-Y";
 inline constexpr const char* kMenuCopyColor = "Copia colore\tC";  // the key right-aligned
+inline constexpr const char* kMenuContrast = "Contrasto";
+inline constexpr const char* kMenuUnit = "Unità di misura";
+inline constexpr const char* kUnitItems[] = {"pixel", "pixel logici", "millimetri", "pollici",
+                                             "punti"};
+inline constexpr const char* kMenuCalibrate = "Calibra...";
+inline constexpr const char* kMenuColorFormat = "Formato colore";
+inline constexpr const char* kColorFormatItems[] = {"#RRGGBB", "RGB(r,g,b)", "rgb(r, g, b)",
+                                                    "hsl(h, s%, l%)"};
 inline constexpr const char* kMenuMinimize = "Minimizza";
 inline constexpr const char* kMenuRestore = "Ripristina";
 inline constexpr const char* kMenuHelp = "Help";
 inline constexpr const char* kHelpItems[] = {"Guida in linea", "Informazioni"};
 inline constexpr const char* kMenuClose = "Chiudi";
+
+// The calibration dialog.
+inline constexpr const char* kCalibrationTitlePrefix = "Calibra ";  // and the monitor's name
+inline constexpr const char* kCalibrationDiagonal = "Diagonale dello schermo, in pollici:";
+inline constexpr const char* kCalibrationCard =
+    "Oppure trascina la fine della barra finché è lunga quanto una carta bancaria appoggiata "
+    "allo schermo (85,60 mm):";
+inline constexpr const char* kCalibrationPpi = "Pixel per pollice: ";
+inline constexpr const char* kCancel = "Annulla";
+
+// The readouts: each unit's short name after a distance (pixels have none), the
+// contrast's verdicts for normal text.
+inline constexpr const char* kUnitNames[] = {"", "px log.", "mm", "in", "pt"};
+inline constexpr const char* kContrastVerdicts[] = {"AAA", "AA", "AA grande", "no"};
 
 // The information box. The addresses are placeholders under example.org, a domain
 // reserved for documentation, until the project has real ones.

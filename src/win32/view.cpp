@@ -103,7 +103,8 @@ void Win32View::show(const ViewState& state) {
     // only on a change, as painting is.
     if (state.readout != old.readout) SetWindowTextW(windows_.strip, wide(state.readout).c_str());
     if (state.readout != old.readout || state.swatch_shown != old.swatch_shown ||
-        state.swatch != old.swatch || state.tool_icon != old.tool_icon)
+        state.swatch != old.swatch || state.reference != old.reference ||
+        state.tool_icon != old.tool_icon)
         InvalidateRect(windows_.strip, nullptr, FALSE);
     show_lock(state, old);
     if (state.measure != old.measure) InvalidateRect(windows_.picture, nullptr, FALSE);
