@@ -297,6 +297,19 @@ def colour_squares():
     return t
 
 
+def contrast_disc():
+    """A disc, its left half white and its right half black, in a grey ring."""
+    t = Canvas(16, 16)
+    for y in range(16):
+        for x in range(16):
+            d = math.hypot(x + 0.5 - 8, y + 0.5 - 8)
+            if d <= 6.5:
+                t.plot(x, y, WHITE if x < 8 else BLACK)
+            elif d <= 7.5:
+                t.plot(x, y, (90, 90, 90, 255))
+    return t
+
+
 def tape_measure():
     t = Canvas(16, 16)
     yellow = (250, 200, 30, 255)
@@ -367,6 +380,7 @@ def resources():
         ("vitrelo.ico", icon_file([window_with_lens(s) for s in (16, 32, 48)])),
         ("pick_colour.ico", icon_file([colour_squares()])),
         ("measure.ico", icon_file([tape_measure()])),
+        ("contrast.ico", icon_file([contrast_disc()])),
         ("tray.ico", icon_file([window_with_lens(16)])),
         ("close.ico", icon_file([close_cross()])),
         ("logo.bmp", bmp_file(logo())),

@@ -4,7 +4,7 @@ set(VITRELO_RESOURCES_DIR ${CMAKE_CURRENT_BINARY_DIR}/resources)
 set(VITRELO_RESOURCE_FILES
     hand.cur drag.cur eyedropper.cur
     padlock_open.ico padlock_closed.ico push_pin.ico vitrelo.ico
-    pick_colour.ico measure.ico tray.ico close.ico
+    pick_colour.ico measure.ico contrast.ico tray.ico close.ico
     logo.bmp lock.wav pause.wav leave.wav)
 list(TRANSFORM VITRELO_RESOURCE_FILES PREPEND ${VITRELO_RESOURCES_DIR}/)
 

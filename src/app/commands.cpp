@@ -2,6 +2,7 @@
 #include "app/controller.h"
 
 #include "magnifier/layout.h"
+#include "magnifier/measures.h"
 #include "magnifier/texts.h"
 
 namespace vitrelo {
@@ -55,6 +56,20 @@ void Controller::run(Command command) {
         case CommandKind::Close:
             close();
             break;
+        case CommandKind::Contrast:
+            toggle_tool(Tool::Contrast);
+            break;
+        case CommandKind::Unit:
+            // The readout changes at the next pass.
+            if (i >= 0 && i < kUnitCount) state_.settings.unit = static_cast<Unit>(i);
+            break;
+        case CommandKind::Calibrate:
+            calibrate();
+            break;
+        case CommandKind::ColorFormat:
+            if (i >= 0 && i < kColorFormatCount)
+                state_.settings.color_format = static_cast<ColorFormat>(i);
+            break;
     }
 }
 
@@ -74,8 +89,14 @@ MenuState Controller::menu_state() const {
 
 void Controller::set_language(LanguageChoice choice) {
     state_.settings.language = choice;
-    // The menu is built anew each time it opens; the window's own texts change now.
+    // The menu is built anew each time it opens; the window's own texts change now, and
+    // a readout shown is rewritten: the distance from where the pointer is, the contrast
+    // of the colour shown.
     state_.view.language = state_.settings.shown_language();
+    if (state_.tool == Tool::Measure)
+        render_measure_readout(std::nullopt);
+    else if (state_.tool == Tool::Contrast && !state_.view.readout.empty())
+        state_.view.readout = color_readout_of(state_.view.swatch);
     show_view();
 }
 
@@ -114,12 +135,12 @@ void Controller::apply_preset(Preset preset) {
     state_.size_mark = bar ? std::nullopt : std::optional<Preset>(preset);
 }
 
-// The menu greys the other tool while one is on; the strip's close icon turns it off.
+// The menu greys the other tools while one is on; the strip's close icon turns it off.
 void Controller::toggle_tool(Tool tool) {
     state_.tool = state_.tool == tool ? Tool::None : tool;
-    state_.view.swatch_shown = state_.tool == Tool::PickColor;
+    state_.view.swatch_shown = state_.tool == Tool::PickColor || state_.tool == Tool::Contrast;
     // The colour readout appears at once.
-    if (tool == Tool::PickColor) render(Pass::Capture);
+    if (tool == Tool::PickColor || tool == Tool::Contrast) render(Pass::Capture);
     show_view();
 }
 
@@ -215,6 +236,20 @@ void Controller::about() {
     run_waiting([&] {
         timer(false);
         ports_.dialogs.about();
+        timer(true);
+    });
+}
+
+void Controller::calibrate() {
+    run_waiting([&] {
+        timer(false);
+        // The monitor the window is on: the user holds the card against it.
+        const Monitor monitor = ports_.screen.monitor_of(ports_.view.window_rect());
+        std::map<std::string, double>& calibration = state_.settings.calibration;
+        const std::optional<double> ppi =
+            ports_.dialogs.calibrate(monitor, monitor_ppi(calibration, monitor.name, monitor.ppi));
+        if (ppi && !monitor.name.empty() && *ppi >= kMinimumPpi && *ppi <= kMaximumPpi)
+            calibrate_monitor(calibration, monitor.name, *ppi);
         timer(true);
     });
 }

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "magnifier/capture.h"
+#include "magnifier/colors.h"
 #include "magnifier/layout.h"
+#include "magnifier/measures.h"
 #include "magnifier/overlays.h"
 #include "magnifier/readout.h"
 
@@ -82,7 +84,7 @@ void Controller::render(Pass pass) {
             fill(picture, kWhite);
         ports_.screen.capture(capture, invert);
         state_.picture_zoom = zoom;
-        if (state_.tool == Tool::PickColor) {
+        if (state_.tool == Tool::PickColor || state_.tool == Tool::Contrast) {
             state_.view.swatch_shown = true;
             const std::optional<Color> color = ports_.screen.pixel(state_.pointer);
             if (color) {
@@ -90,7 +92,7 @@ void Controller::render(Pass pass) {
                 state_.view.swatch = *color;
             }
             // A pixel that cannot be read shows as white, the swatch keeps its colour.
-            state_.view.readout = color_readout(color.value_or(kWhite));
+            state_.view.readout = color_readout_of(color.value_or(kWhite));
         }
         if (state_.grid && zoom >= kGridMinimumZoom) draw_grid(picture, round_even(zoom));
     }
@@ -116,17 +118,35 @@ void Controller::render_measure_readout(std::optional<Point> at) {
     if (!at) return;
     const int32_t dx = at->x - state_.reference.x;
     const int32_t dy = at->y - state_.reference.y;
+    state_.distance.reset();
     if (!over_window(ports_.view.window_rect(), *at)) {
-        state_.view.readout = distance_readout(std::abs(dx), std::abs(dy));
+        state_.distance = Point{std::abs(dx), std::abs(dy)};
     } else if (frozen(state_.freeze)) {
         // Over the frozen picture the distance is measured on it, back in screen pixels
         // at the zoom it was taken at.
         const double zoom = state_.picture_zoom > 0 ? state_.picture_zoom : state_.settings.zoom();
-        state_.view.readout =
-            distance_readout(distance_on_zoom(dx, zoom), distance_on_zoom(dy, zoom));
-    } else {
-        state_.view.readout.clear();
+        state_.distance = Point{distance_on_zoom(dx, zoom), distance_on_zoom(dy, zoom)};
     }
+    state_.view.readout = state_.distance
+                              ? distance_readout(state_.distance->x, state_.distance->y,
+                                                 state_.settings.unit, measure_scale(), language())
+                              : std::string();
+}
+
+Scale Controller::measure_scale() {
+    if (state_.settings.unit == Unit::Pixel) return {};
+    // Live, the measure starts at the reference point; over a frozen picture it counts
+    // the pixels of the monitor the picture was taken from.
+    const Point start = frozen(state_.freeze) ? state_.pointer : state_.reference;
+    if (!measure_monitor_ || measure_monitor_->first != start)
+        measure_monitor_.emplace(start, ports_.screen.monitor_of({start.x, start.y, 1, 1}));
+    const Monitor& m = measure_monitor_->second;
+    return {m.dpi, monitor_ppi(state_.settings.calibration, m.name, m.ppi)};
+}
+
+std::string Controller::color_readout_of(Color c) const {
+    return state_.tool == Tool::Contrast ? contrast_readout(c, state_.reference_color, language())
+                                         : color_readout(c);
 }
 
 void Controller::resized() {
@@ -145,12 +165,14 @@ void Controller::resized() {
 void Controller::display_changed() {
     // Every rule reads the screen afresh; only the window's place and the drag limits
     // were worked out from the old one.
+    measure_monitor_.reset();
     update_size_limits();
     keep_window_on_screen();
     render();
 }
 
 void Controller::dpi_changed(const Rect& suggested) {
+    measure_monitor_.reset();
     update_size_limits();
     const Size minimum = minimum_window_size(ports_.view.dpi());
     const Size screen = ports_.screen.monitor_of(suggested).size();
@@ -186,6 +208,8 @@ void Controller::show_view() {
     ViewState& v = state_.view;
     v.strip_shown = state_.tool != Tool::None;
     v.tool_icon = state_.tool;
+    v.reference =
+        state_.tool == Tool::Contrast ? std::optional(state_.reference_color) : std::nullopt;
     if (state_.capture_mode)
         v.lock = state_.freeze == Freeze::Locked ? LockIcon::Closed : LockIcon::Open;
     else

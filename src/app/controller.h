@@ -36,12 +36,15 @@ struct State {
     // where the picture was locked. The next tick counts it as over the window: a
     // space press is dropped and the pass blanks instead of capturing itself.
     bool blank_next_pass = false;
-    bool busy = false;        // a command that waits on the system is running
-    Point pointer;            // where the last live pass captured
-    double picture_zoom = 0;  // the zoom the last live pass captured at (0: none yet)
-    Point reference;          // measuring: the 0 key or the press on a frozen picture
-    Point measure_start;      // measuring on a frozen picture: press point in the picture
-    Color color = kWhite;     // the last colour read
+    bool busy = false;               // a command that waits on the system is running
+    Point pointer;                   // where the last live pass captured
+    double picture_zoom = 0;         // the zoom the last live pass captured at (0: none yet)
+    Point reference;                 // measuring: the 0 key or the press on a frozen picture
+    Point measure_start;             // measuring on a frozen picture: press point in the picture
+    Color color = kWhite;            // the last colour read
+    Color reference_color = kWhite;  // the last colour copied: the contrast's other one
+    // The X-Y readout's distance in device pixels, while it shows one.
+    std::optional<Point> distance;
     std::optional<Preset> size_mark;
     ViewState view;
 };
@@ -77,6 +80,9 @@ public:
     // The keys of the focused window, auto-repeat included, and the wheel.
     // An arrow: the pointer one pixel of what it is over that way (ten with Shift).
     void arrow_pressed(Direction direction, bool ten);
+    // M: the X-Y readout to the clipboard as text ("10,6 x 5,3 mm"); nothing while it
+    // shows none.
+    void copy_measurement();
     // "+" (in) or "-" (out): the next or previous item of "Zoom", as if chosen there.
     void zoom_key_pressed(bool in);
     // The wheel turned by `delta` (120 a notch, positive away from the user) with the
@@ -128,6 +134,12 @@ private:
     void render(Pass pass = Pass::AsSeen);
     void blank();
     void render_measure_readout(std::optional<Point> pointer);
+    // The strip's text for the colour under the pointer: the colour picker's, or the
+    // contrast with the reference colour.
+    std::string color_readout_of(Color c) const;
+    // What a device pixel is worth where the measure started; asked of the system only
+    // for a unit other than pixels, and once for each starting point.
+    Scale measure_scale();
     // Commands.
     void set_zoom(int index, Pass pass = Pass::Blank);
     void set_refresh(int index);
@@ -148,6 +160,7 @@ private:
     // picture's under it, else the screen's away from the window; none over the live
     // picture (it would show itself).
     std::optional<Color> color_under_pointer();
+    void calibrate();
     // The keys and the wheel.
     void step_zoom(int steps);
     // The picture's pixel under the screen point `p` while the picture is frozen.
@@ -169,6 +182,7 @@ private:
     State state_;
     std::optional<ViewState> shown_view_;  // the last one pushed to the view
     WheelNotches wheel_;
+    std::optional<std::pair<Point, Monitor>> measure_monitor_;  // kept for measure_scale
 };
 
 }  // namespace vitrelo

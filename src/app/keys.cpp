@@ -2,6 +2,8 @@
 // zoom stepped along its table, the colour under the pointer copied as text.
 #include "app/controller.h"
 #include "magnifier/capture.h"
+#include "magnifier/colors.h"
+#include "magnifier/measures.h"
 #include "magnifier/pixel_tools.h"
 
 namespace vitrelo {
@@ -15,8 +17,8 @@ void Controller::arrow_pressed(Direction direction, bool ten) {
     Point to = step_pointer(*from, direction, ten, zoom, frozen_picture_point(*from).has_value());
     // Between monitors of different sizes lies screen that no monitor shows: a step into it
     // stays on the monitor it leaves, on its own axis.
-    Rect monitor = ports_.screen.monitor_of({to.x, to.y, 1, 1});
-    if (!monitor.contains(to)) monitor = ports_.screen.monitor_of({from->x, from->y, 1, 1});
+    Rect monitor = ports_.screen.monitor_of({to.x, to.y, 1, 1}).area();
+    if (!monitor.contains(to)) monitor = ports_.screen.monitor_of({from->x, from->y, 1, 1}).area();
     to = kept_on(monitor, to);
     if (to == *from) return;
     ports_.screen.move_pointer(to);
@@ -44,9 +46,19 @@ void Controller::step_zoom(int steps) {
 }
 
 void Controller::copy_color(ColorForm form, std::optional<Color> color) {
-    if (color)
-        ports_.system.copy_text(form == ColorForm::Hex ? color_hex_text(*color)
-                                                       : color_rgb_text(*color));
+    if (!color) return;
+    ports_.system.copy_text(color_text(
+        *color, form == ColorForm::Chosen ? state_.settings.color_format : ColorFormat::Rgb));
+    // The contrast's reference from now on.
+    state_.reference_color = *color;
+    show_view();
+}
+
+void Controller::copy_measurement() {
+    if (state_.tool != Tool::Measure || !state_.distance || state_.view.readout.empty()) return;
+    const Point d = *state_.distance;
+    ports_.system.copy_text(
+        distance_text(d.x, d.y, state_.settings.unit, measure_scale(), language()));
 }
 
 std::optional<Color> Controller::color_under_pointer() {

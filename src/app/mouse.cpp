@@ -38,7 +38,8 @@ void Controller::keyboard_menu() {
 
 void Controller::pointer_moved(Point at, bool left_button) {
     ViewState& v = state_.view;
-    if (frozen(state_.freeze) && state_.tool == Tool::PickColor) {
+    if (frozen(state_.freeze) &&
+        (state_.tool == Tool::PickColor || state_.tool == Tool::Contrast)) {
         if (v.picture_pointer != PointerShape::Eyedropper) {
             v.picture_pointer = PointerShape::Eyedropper;
             v.swatch_shown = true;
@@ -52,7 +53,7 @@ void Controller::pointer_moved(Point at, bool left_button) {
                 color_from_pixel(picture.pixels[static_cast<size_t>(at.y) * picture.width + at.x]);
             v.swatch = state_.color;
         }
-        v.readout = color_readout(inside ? state_.color : kWhite);
+        v.readout = color_readout_of(inside ? state_.color : kWhite);
     } else if (left_button && state_.tool == Tool::Measure && state_.freeze == Freeze::Locked) {
         v.measure = measure_rect(state_.measure_start, at);
     } else {

@@ -22,6 +22,14 @@ namespace vitrelo {
 
 enum class Key { Ctrl, Space, Zero, NumpadZero };
 
+// A monitor: its whole area, and what a measure in units needs of it.
+struct Monitor : Rect {
+    std::string name;  // the system's device name, "\\.\DISPLAY1"; "" when unknown
+    int dpi = 96;      // the effective DPI, the one the system scales by
+    double ppi = 0;    // pixels per inch from the physical size it reports; 0: none
+    const Rect& area() const { return *this; }
+};
+
 class Screen {
 public:
     virtual ~Screen() = default;
@@ -35,7 +43,7 @@ public:
     // The monitor that holds most of a rectangle (a point: a 1 x 1 rectangle), else
     // the nearest one; in pixels of the whole desktop (left of or above the primary
     // monitor they are negative).
-    virtual Rect monitor_of(const Rect& r) = 0;
+    virtual Monitor monitor_of(const Rect& r) = 0;
     // The colour of one screen pixel; nullopt when it cannot be read.
     virtual std::optional<Color> pixel(Point p) = 0;
     // Stretches capture.source into the top-left capture.destination of the
@@ -68,6 +76,7 @@ struct ViewState {
     std::string readout;
     bool swatch_shown = false;
     Color swatch = kWhite;
+    std::optional<Color> reference;  // the contrast's second swatch, after the first
     Tool tool_icon = Tool::None;
     LockIcon lock = LockIcon::Hidden;
     bool lock_enabled = true;
@@ -144,6 +153,10 @@ public:
     // nullopt when cancelled, "" when the dialog failed.
     virtual std::optional<std::string> save_as(const SaveRequest& request) = 0;
     virtual void about() = 0;  // modal; returns once closed
+    // Asks for the pixels per inch of `monitor` (it shows `ppi` first): from its
+    // diagonal typed in inches, or from a bar dragged as long as a bank card; nullopt
+    // when cancelled.
+    virtual std::optional<double> calibrate(const Monitor& monitor, double ppi) = 0;
 };
 
 // ---- files and settings -----------------------------------------------------------

@@ -8,7 +8,7 @@ namespace vitrelo {
 
 namespace {
 
-constexpr int kKindCount = static_cast<int>(CommandKind::Close) + 1;
+constexpr int kKindCount = static_cast<int>(CommandKind::ColorFormat) + 1;
 constexpr int kIdsPerKind = 100;
 
 // Each item array of the menu has one caption for each choice of the model.
@@ -17,6 +17,8 @@ static_assert(std::size(text::kRefreshItems) == kRefreshPeriodsMs.size());
 static_assert(static_cast<int>(std::size(text::kSizeItems)) == kPresetCount);
 static_assert(static_cast<int>(std::size(text::kImageItems)) == kImageCommandCount);
 static_assert(static_cast<int>(std::size(text::kLanguageItems)) == kLanguageChoiceCount);
+static_assert(static_cast<int>(std::size(text::kUnitItems)) == kUnitCount);
+static_assert(static_cast<int>(std::size(text::kColorFormatItems)) == kColorFormatCount);
 
 // How many items a command kind has.
 int item_count(CommandKind kind) {
@@ -33,6 +35,10 @@ int item_count(CommandKind kind) {
             return kColorFormCount;
         case CommandKind::Language:
             return kLanguageChoiceCount;
+        case CommandKind::Unit:
+            return kUnitCount;
+        case CommandKind::ColorFormat:
+            return kColorFormatCount;
         default:
             return 1;
     }
@@ -54,13 +60,14 @@ struct Builder {
     // A submenu of one item array; `checked` is the item that carries the mark, if any.
     template <size_t N>
     MenuItem submenu(const Text& caption, CommandKind kind, const Text (&captions)[N],
-                     std::optional<int> checked, bool enabled = true) const {
+                     std::optional<int> checked, bool enabled = true, bool radio = false) const {
         MenuItem m;
         m.text = caption.in(language);
         m.enabled = enabled;
         for (size_t i = 0; i < N; ++i) {
             const int index = static_cast<int>(i);
             m.children.push_back(item(captions[i], {kind, index}, checked == index));
+            m.children.back().radio = radio;
         }
         return m;
     }
@@ -104,17 +111,28 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
         menu.push_back(b.submenu(text::kMenuImage, CommandKind::Image, text::kImageItems,
                                  std::nullopt, s.image_enabled));
         menu.back().children[static_cast<size_t>(ImageCommand::Mail)].enabled = s.mail_enabled;
-        menu.push_back(b.item(text::kMenuPickColor, {CommandKind::PickColor},
-                              s.tool == Tool::PickColor, s.tool != Tool::Measure));
+        // One tool at a time: the others are greyed while one is on.
+        const auto tool = [&](const Text& caption, CommandKind kind, Tool t) {
+            return b.item(caption, {kind}, s.tool == t, s.tool == Tool::None || s.tool == t);
+        };
+        menu.push_back(tool(text::kMenuPickColor, CommandKind::PickColor, Tool::PickColor));
         menu.push_back(
             b.item(text::kMenuCapture, {CommandKind::Capture}, s.capture_mode, s.capture_enabled));
         menu.push_back(b.item(text::kMenuInvert, {CommandKind::Invert}, s.settings.invert));
         menu.push_back(b.item(text::kMenuGrid, {CommandKind::Grid}, s.grid,
                               s.settings.zoom() >= kGridMinimumZoom));
-        menu.push_back(b.item(text::kMenuMeasure, {CommandKind::Measure}, s.tool == Tool::Measure,
-                              s.tool != Tool::PickColor));
+        menu.push_back(tool(text::kMenuMeasure, CommandKind::Measure, Tool::Measure));
         menu.push_back(
             b.item(text::kMenuCopyColor, {CommandKind::CopyColor}, false, s.color_enabled));
+        menu.push_back(tool(text::kMenuContrast, CommandKind::Contrast, Tool::Contrast));
+        MenuItem units = b.submenu(text::kMenuUnit, CommandKind::Unit, text::kUnitItems,
+                                   static_cast<int>(s.settings.unit), true, true);
+        units.children.push_back(separator());
+        units.children.push_back(b.item(text::kMenuCalibrate, {CommandKind::Calibrate}));
+        menu.push_back(units);
+        menu.push_back(b.submenu(text::kMenuColorFormat, CommandKind::ColorFormat,
+                                 text::kColorFormatItems, static_cast<int>(s.settings.color_format),
+                                 true, true));
         menu.push_back(separator());
     }
     MenuItem minimize =
@@ -124,7 +142,7 @@ std::vector<MenuItem> build_menu(const MenuState& s) {
     if (full) {
         menu.push_back(separator());
         menu.push_back(b.submenu(text::kMenuLanguage, CommandKind::Language, text::kLanguageItems,
-                                 static_cast<int>(s.settings.language)));
+                                 static_cast<int>(s.settings.language), true, true));
         MenuItem help;
         help.text = text::kMenuHelp.in(s.language);
         help.children.push_back(b.item(text::kHelpItems[0], {CommandKind::Help}));

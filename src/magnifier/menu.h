@@ -28,7 +28,11 @@ enum class CommandKind {
     Language,
     Help,
     About,
-    Close
+    Close,
+    Contrast,
+    Unit,  // the item: the unit
+    Calibrate,
+    ColorFormat,  // the item: the format
 };
 struct Command {
     CommandKind kind;
@@ -38,9 +42,9 @@ struct Command {
 };
 enum class ImageCommand { Copy, Save, Mail };
 constexpr int kImageCommandCount = static_cast<int>(ImageCommand::Mail) + 1;
-// The colour under the pointer as text: "#RRGGBB" (the menu's and the C key's), or
-// "RGB(r,g,b)" (Shift+C).
-enum class ColorForm { Hex, Rgb };
+// The colour under the pointer as text: in the format chosen under "Formato colore"
+// (the menu's and the C key's), or "RGB(r,g,b)" (Shift+C).
+enum class ColorForm { Chosen, Rgb };
 constexpr int kColorFormCount = static_cast<int>(ColorForm::Rgb) + 1;
 
 // A menu id is a small positive integer that round-trips a Command (0 = none).
@@ -54,6 +58,7 @@ struct MenuItem {
     bool enabled = true;
     bool separator = false;
     bool is_default = false;         // drawn in bold
+    bool radio = false;              // checked with a dot: one of a group
     std::vector<MenuItem> children;  // not empty: a submenu
 };
 
@@ -65,7 +70,7 @@ struct MenuState {
     bool image_enabled = false;  // the picture is frozen
     bool capture_mode = false;
     bool capture_enabled = true;  // greyed during a Ctrl pause
-    Tool tool = Tool::None;       // the other tool is greyed
+    Tool tool = Tool::None;       // the other tools are greyed
     bool grid = false;
     bool color_enabled = true;              // "Copia colore": a colour where the menu opened
     bool mail_enabled = true;               // the mail needs a JPEG writer

@@ -9,10 +9,6 @@ std::string color_readout(Color c) {
            std::to_string((c >> 16) & 0xFF) + ")";
 }
 
-std::string distance_readout(int32_t dx, int32_t dy) {
-    return " X " + std::to_string(dx) + "   Y " + std::to_string(dy);
-}
-
 std::string version_text(int major, int minor, int revision, Language language) {
     return text::kVersionPrefix.in(language) + std::to_string(major) + "." + std::to_string(minor) +
            "." + std::to_string(revision);

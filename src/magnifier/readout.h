@@ -10,8 +10,6 @@ namespace vitrelo {
 
 // " RGB(r,g,b)" in decimal.
 std::string color_readout(Color c);
-// " X dx   Y dy".
-std::string distance_readout(int32_t dx, int32_t dy);
 
 // "  Versione M.m.r", as the information box shows it.
 std::string version_text(int major, int minor, int revision, Language language);

@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 
 namespace vitrelo {
 
 namespace {
-
-// LanguageChoice's values in the file, in its order.
-constexpr const char* kLanguageValues[] = {"it", "en", "auto"};
-static_assert(std::size(kLanguageValues) == kLanguageChoiceCount);
 
 template <size_t N>
 int valid_index(int index) {
@@ -75,6 +72,42 @@ Settings parse_settings(const std::string& zoom, const std::string& refresh,
     return s;
 }
 
+namespace {
+
+// The index of `text` among the stored names (matched exactly: "RGB" and "rgb" differ).
+template <size_t N>
+std::optional<int> stored_name(const char* const (&names)[N], const std::string& text) {
+    for (size_t i = 0; i < N; ++i)
+        if (text == names[i]) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+static_assert(std::size(kUnitValues) == kUnitCount);
+static_assert(std::size(kColorFormatValues) == kColorFormatCount);
+static_assert(std::size(kLanguageValues) == kLanguageChoiceCount);
+
+}  // namespace
+
+Unit parse_unit(const std::string& text) {
+    return static_cast<Unit>(stored_name(kUnitValues, text).value_or(0));
+}
+
+ColorFormat parse_color_format(const std::string& text) {
+    return static_cast<ColorFormat>(stored_name(kColorFormatValues, text).value_or(0));
+}
+
+std::optional<double> parse_ppi(const std::string& text) {
+    const std::optional<double> v = parse_decimal(text);
+    if (!v || *v < kMinimumPpi || *v > kMaximumPpi) return std::nullopt;
+    return v;
+}
+
+std::string ppi_value(double ppi) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ppi);
+    return text;
+}
+
 LanguageChoice parse_language(const std::string& value) {
     for (int i = 0; i < kLanguageChoiceCount; ++i) {
         const std::string name = kLanguageValues[i];
@@ -87,12 +120,10 @@ LanguageChoice parse_language(const std::string& value) {
     return LanguageChoice::Italian;
 }
 
-std::array<StoredValue, 4> stored_form(const Settings& s) {
-    const bool italian = s.language == LanguageChoice::Italian;
+std::array<StoredValue, 3> stored_form(const Settings& s) {
     return {{{kRefreshKey, std::to_string(s.refresh_index)},
              {kZoomKey, std::to_string(s.zoom_index)},
-             {kInvertKey, s.invert ? "-1" : "0"},
-             {kLanguageKey, kLanguageValues[static_cast<int>(s.language)], !italian}}};
+             {kInvertKey, s.invert ? "-1" : "0"}}};
 }
 
 }  // namespace vitrelo

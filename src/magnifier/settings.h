@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 
+#include "magnifier/colors.h"
 #include "magnifier/language.h"
+#include "magnifier/measures.h"
 
 namespace vitrelo {
 
@@ -18,6 +21,10 @@ struct Settings {
     int zoom_index = kDefaultIndex;
     int refresh_index = kDefaultIndex;
     bool invert = false;
+    Unit unit = Unit::Pixel;
+    ColorFormat color_format = ColorFormat::Hex;
+    // Pixels per inch by the monitor's device name ("\\.\DISPLAY1"), as calibrated.
+    std::map<std::string, double> calibration = {};
     LanguageChoice language = LanguageChoice::Italian;
     // Not stored: the language of the user's Windows as the storage found it, the one
     // `LanguageChoice::Auto` stands for (Windows asks for a new sign-in to change it).
@@ -45,20 +52,31 @@ Settings parse_settings(const std::string& zoom, const std::string& refresh,
 // Lingua: "it", "en" or "auto" in any letter case; anything else (missing too) Italian.
 LanguageChoice parse_language(const std::string& value);
 
-// The keys of the settings file.
+// UnitaMisura and FormatoColore: one of the stored names below, else the default.
+Unit parse_unit(const std::string& text);
+ColorFormat parse_color_format(const std::string& text);
+// A calibration: a number of pixels per inch from 20 to 2000, else none.
+std::optional<double> parse_ppi(const std::string& text);
+// The calibration as stored: one decimal, a decimal point ("109.4").
+std::string ppi_value(double ppi);
+
+// The keys of the settings file, and the stored names of the units and colour formats
+// (in the enums' order).
 inline constexpr const char* kZoomKey = "Zoom";
 inline constexpr const char* kRefreshKey = "Refresh";
 inline constexpr const char* kInvertKey = "InvertiColori";
+inline constexpr const char* kUnitKey = "UnitaMisura";
+inline constexpr const char* kColorFormatKey = "FormatoColore";
 inline constexpr const char* kLanguageKey = "Lingua";
+inline constexpr const char* kUnitValues[] = {"px", "pxlog", "mm", "in", "pt"};
+inline constexpr const char* kColorFormatValues[] = {"hex", "RGB", "rgb", "hsl"};
+inline constexpr const char* kLanguageValues[] = {"it", "en", "auto"};
 
 // One key of the stored form. Written in this order (the file's bytes depend on it).
-// A key that is not `added` is replaced where the file has it, and otherwise left out:
-// an option at its default that the user never changed leaves the file as it was.
 struct StoredValue {
     const char* key;
     std::string value;
-    bool added = true;
 };
-std::array<StoredValue, 4> stored_form(const Settings& s);
+std::array<StoredValue, 3> stored_form(const Settings& s);
 
 }  // namespace vitrelo

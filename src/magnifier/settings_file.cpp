@@ -129,11 +129,12 @@ std::vector<Line> lines_of(const std::string& text) {
     return lines;
 }
 
-// The lines of the first section of the program's name: [first, last) after its
-// header; nullopt when there is none.
-std::optional<std::pair<size_t, size_t>> own_section(const std::vector<Line>& lines) {
+// The lines of the first section called `name`: [first, last) after its header;
+// nullopt when there is none.
+std::optional<std::pair<size_t, size_t>> section_of(const std::vector<Line>& lines,
+                                                    const char* name) {
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!lines[i].section || !same_name(*lines[i].section, text::kSettingsSection)) continue;
+        if (!lines[i].section || !same_name(*lines[i].section, name)) continue;
         size_t end = i + 1;
         while (end < lines.size() && !lines[end].section)
             ++end;
@@ -157,27 +158,20 @@ std::string value_of(const std::string& text, const Line& line) {
     return v;
 }
 
-}  // namespace
+// One key to store: its name, its value, and whether it is written only where the file
+// has it already (an option left at its default).
+struct Entry {
+    std::string key;
+    std::string value;
+    bool optional = false;
+};
 
-Settings settings_from_text(const std::string& file) {
-    const std::string text = file.starts_with(kUtf16Mark) ? utf8_of_utf16(file) : file;
-    const std::vector<Line> lines = lines_of(text);
-    const auto section = own_section(lines);
-    const auto read = [&](const char* key) -> std::string {
-        if (!section) return "";
-        const auto i = key_line(lines, *section, key);
-        return i ? value_of(text, lines[*i]) : "";
-    };
-    Settings s = parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
-    s.language = parse_language(read(kLanguageKey));
-    return s;
-}
-
-std::string updated_settings_text(const std::string& old_text, const Settings& settings) {
-    if (old_text.starts_with(kUtf16Mark))
-        return utf16_of_utf8(updated_settings_text(utf8_of_utf16(old_text), settings));
+// `old_text` with the values stored in its section `name`, as updated_settings_text
+// says; an optional value is only replaced, never added.
+std::string updated_section(const std::string& old_text, const char* name,
+                            const std::vector<Entry>& values) {
     const std::vector<Line> lines = lines_of(old_text);
-    const auto section = own_section(lines);
+    const auto section = section_of(lines, name);
     // Each change as (position in the old text, bytes removed, bytes put there), in
     // order: the old text is copied around them.
     struct Change {
@@ -187,13 +181,13 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
     };
     std::vector<Change> changes;
     std::string missing;  // key lines the section lacks, in the stored order
-    for (const StoredValue& v : stored_form(settings)) {
+    for (const Entry& v : values) {
         const auto i = section ? key_line(lines, *section, v.key) : std::nullopt;
         if (i)
             changes.push_back(
                 {lines[*i].value_begin, lines[*i].value_end - lines[*i].value_begin, v.value});
-        else if (v.added)
-            missing += std::string(v.key) + "=" + v.value + kCrLf;
+        else if (!v.optional)
+            missing += v.key + "=" + v.value + kCrLf;
     }
     if (!missing.empty()) {
         size_t at = old_text.size();
@@ -207,7 +201,7 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
             if (at == 0 || old_text[at - 1] != '\n') missing.insert(0, kCrLf);
         } else {
             std::string header = "[";
-            header += text::kSettingsSection;
+            header += name;
             header += "]" + kCrLf;
             missing.insert(0, header);
             if (!old_text.empty() && !old_text.ends_with('\n')) missing.insert(0, kCrLf);
@@ -226,6 +220,53 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
     }
     out.append(old_text, copied, std::string::npos);
     return out;
+}
+
+}  // namespace
+
+Settings settings_from_text(const std::string& file) {
+    const std::string text = file.starts_with(kUtf16Mark) ? utf8_of_utf16(file) : file;
+    const std::vector<Line> lines = lines_of(text);
+    const auto section = section_of(lines, text::kSettingsSection);
+    const auto read = [&](const char* key) -> std::string {
+        if (!section) return "";
+        const auto i = key_line(lines, *section, key);
+        return i ? value_of(text, lines[*i]) : "";
+    };
+    Settings s = parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
+    s.unit = parse_unit(read(kUnitKey));
+    s.color_format = parse_color_format(read(kColorFormatKey));
+    s.language = parse_language(read(kLanguageKey));
+    // Every key of the calibrations' section; the first of a name counts, valid or not.
+    if (const auto calibrations = section_of(lines, text::kCalibrationSection)) {
+        for (size_t i = calibrations->first; i < calibrations->second; ++i) {
+            const std::string& monitor = lines[i].key;
+            if (monitor.empty() || key_line(lines, *calibrations, monitor) != i) continue;
+            if (const auto ppi = parse_ppi(value_of(text, lines[i]))) s.calibration[monitor] = *ppi;
+        }
+    }
+    return s;
+}
+
+std::string updated_settings_text(const std::string& old_text, const Settings& settings) {
+    if (old_text.starts_with(kUtf16Mark))
+        return utf16_of_utf8(updated_settings_text(utf8_of_utf16(old_text), settings));
+    std::vector<Entry> options;
+    for (const StoredValue& v : stored_form(settings))
+        options.push_back({v.key, v.value});
+    // Written once chosen: a first start writes the three options alone.
+    options.push_back(
+        {kUnitKey, kUnitValues[static_cast<int>(settings.unit)], settings.unit == Unit::Pixel});
+    options.push_back({kColorFormatKey, kColorFormatValues[static_cast<int>(settings.color_format)],
+                       settings.color_format == ColorFormat::Hex});
+    options.push_back({kLanguageKey, kLanguageValues[static_cast<int>(settings.language)],
+                       settings.language == LanguageChoice::Italian});
+    std::string text = updated_section(old_text, text::kSettingsSection, options);
+    if (settings.calibration.empty()) return text;
+    std::vector<Entry> calibrations;
+    for (const auto& [monitor, ppi] : settings.calibration)
+        calibrations.push_back({monitor, ppi_value(ppi)});
+    return updated_section(text, text::kCalibrationSection, calibrations);
 }
 
 }  // namespace vitrelo

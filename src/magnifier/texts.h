@@ -10,6 +10,7 @@ namespace vitrelo::text {
 inline constexpr const char* kTitle = "Vitrelo";
 inline constexpr const char* kSettingsFile = "Vitrelo.ini";
 inline constexpr const char* kSettingsSection = "Opzioni";
+inline constexpr const char* kCalibrationSection = "Calibrazione";
 inline constexpr Text kHelpFile = {"Vitrelo.chm", "Vitrelo_en.chm"};
 inline constexpr Text kTrayTip = {"Vitrelo", "Vitrelo"};
 
@@ -80,6 +81,19 @@ inline constexpr Text kMenuGrid = {"Griglia", "Grid"};
 inline constexpr Text kMenuMeasure = {"Dimensioni X-Y", "Measure X-Y"};
 inline constexpr Text kMenuCopyColor = {"Copia colore\tC",  // the key right-aligned
                                         "Copy colour\tC"};
+inline constexpr Text kMenuContrast = {"Contrasto", "Contrast"};
+inline constexpr Text kMenuUnit = {"Unità di misura", "Units"};
+inline constexpr Text kUnitItems[] = {{"pixel", "pixels"},
+                                      {"pixel logici", "logical pixels"},
+                                      {"millimetri", "millimetres"},
+                                      {"pollici", "inches"},
+                                      {"punti", "points"}};
+inline constexpr Text kMenuCalibrate = {"Calibra...", "Calibrate..."};
+inline constexpr Text kMenuColorFormat = {"Formato colore", "Colour format"};
+inline constexpr Text kColorFormatItems[] = {{"#RRGGBB", "#RRGGBB"},
+                                             {"RGB(r,g,b)", "RGB(r,g,b)"},
+                                             {"rgb(r, g, b)", "rgb(r, g, b)"},
+                                             {"hsl(h, s%, l%)", "hsl(h, s%, l%)"}};
 inline constexpr Text kMenuMinimize = {"Minimizza", "Minimize"};
 inline constexpr Text kMenuRestore = {"Ripristina", "Restore"};
 // The same caption in both languages, so that either reader finds the way back; each
@@ -93,6 +107,27 @@ inline constexpr Text kMenuHelp = {"Help", "Help"};
 inline constexpr Text kHelpItems[] = {{"Guida in linea", "Help topics"},
                                       {"Informazioni", "About Vitrelo"}};
 inline constexpr Text kMenuClose = {"Chiudi", "Close"};
+
+// The calibration dialog.
+inline constexpr Text kCalibrationTitlePrefix = {"Calibra ",  // and the monitor's name
+                                                 "Calibrate "};
+inline constexpr Text kCalibrationDiagonal = {"Diagonale dello schermo, in pollici:",
+                                              "Screen diagonal, in inches:"};
+inline constexpr Text kCalibrationCard = {
+    "Oppure trascina la fine della barra finché è lunga quanto una carta bancaria appoggiata "
+    "allo schermo (85,60 mm):",
+    "Or drag the end of the bar until it is as long as a bank card held against the screen "
+    "(85.60 mm):"};
+inline constexpr Text kCalibrationPpi = {"Pixel per pollice: ", "Pixels per inch: "};
+inline constexpr Text kCancel = {"Annulla", "Cancel"};
+
+// The readouts: the decimal separator, each unit's short name after a distance (pixels
+// have none), the contrast's verdicts for normal text.
+inline constexpr Text kDecimalSeparator = {",", "."};
+inline constexpr Text kUnitNames[] = {
+    {"", ""}, {"px log.", "logical px"}, {"mm", "mm"}, {"in", "in"}, {"pt", "pt"}};
+inline constexpr Text kContrastVerdicts[] = {
+    {"AAA", "AAA"}, {"AA", "AA"}, {"AA grande", "AA large"}, {"no", "fail"}};
 
 // The information box. The names and addresses are placeholders (the addresses under
 // example.org, a domain reserved for documentation) until the project has real ones.

@@ -1,6 +1,7 @@
 // Message boxes, the Save As dialog and the information box.
 #include "magnifier/texts.h"
 #include "win32/about_box.h"
+#include "win32/calibration_box.h"
 #include "win32/services.h"
 #include "win32/text.h"
 
@@ -66,6 +67,10 @@ std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {
 
 void Win32Dialogs::about() {
     show_about_box(owner_, language_);
+}
+
+std::optional<double> Win32Dialogs::calibrate(const Monitor& monitor, double ppi) {
+    return show_calibration_box(owner_, monitor, ppi, language_);
 }
 
 }  // namespace vitrelo::win32

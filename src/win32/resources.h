@@ -17,6 +17,7 @@
 #define VITRELO_MEASURE_ICON 1002
 #define VITRELO_TRAY_ICON 1003
 #define VITRELO_CLOSE_ICON 1004
+#define VITRELO_CONTRAST_ICON 1005
 #define VITRELO_LOGO 2001
 #define VITRELO_VERSION 1
 
@@ -35,6 +36,7 @@ constexpr int kPauseSound = VITRELO_PAUSE_SOUND;
 constexpr int kLeaveSound = VITRELO_LEAVE_SOUND;
 constexpr int kPickColorIcon = VITRELO_PICK_COLOR_ICON;
 constexpr int kMeasureIcon = VITRELO_MEASURE_ICON;
+constexpr int kContrastIcon = VITRELO_CONTRAST_ICON;
 constexpr int kTrayIcon = VITRELO_TRAY_ICON;
 constexpr int kCloseIcon = VITRELO_CLOSE_ICON;
 constexpr int kLogo = VITRELO_LOGO;

@@ -1,6 +1,8 @@
 #include "win32/screen.h"
 
 #include "magnifier/capture.h"
+#include "win32/libraries.h"
+#include "win32/text.h"
 
 namespace vitrelo::win32 {
 
@@ -20,24 +22,57 @@ int virtual_key(Key key) {
     return 0;
 }
 
-// The monitor's whole area (the bars cover the taskbar too, as on one screen); the
-// primary screen when the system cannot tell.
-Rect monitor_rect(HMONITOR monitor) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!monitor || !GetMonitorInfoW(monitor, &info))
-        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const RECT& r = info.rcMonitor;
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
+constexpr double kMillimetresPerInch = 25.4;
 
 }  // namespace
 
 Win32Screen::Win32Screen(Picture& picture)
-    : picture_(picture), screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
+    : picture_(picture),
+      screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
+      shcore_(load_system_library(L"shcore.dll")) {}
+
+// The whole area (the bars cover the taskbar too, as on one screen).
+Monitor Win32Screen::monitor(HMONITOR handle) {
+    Monitor m;
+    MONITORINFOEXW info = {};
+    info.cbSize = sizeof(info);
+    if (!handle || !GetMonitorInfoW(handle, &info)) {
+        m.width = GetSystemMetrics(SM_CXSCREEN), m.height = GetSystemMetrics(SM_CYSCREEN);
+        return m;
+    }
+    const RECT& r = info.rcMonitor;
+    m.left = r.left, m.top = r.top, m.width = r.right - r.left, m.height = r.bottom - r.top;
+    m.name = utf8(info.szDevice);
+    // The effective DPI, the one the system scales this monitor by; before Windows 8.1
+    // every monitor has the system's.
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    const auto dpi_for_monitor = library_function<DpiForMonitor>(shcore_.get(), "GetDpiForMonitor");
+    UINT x = 0, y = 0;
+    if (dpi_for_monitor && SUCCEEDED(dpi_for_monitor(handle, 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) &&
+        x > 0)
+        m.dpi = static_cast<int>(x);
+    else if (screen_ && GetDeviceCaps(screen_.get(), LOGPIXELSX) > 0)
+        m.dpi = GetDeviceCaps(screen_.get(), LOGPIXELSX);
+    m.ppi = reported_ppi(info.szDevice);
+    return m;
+}
+
+// The physical width a monitor reports (its EDID's, as the system gives it through a DC
+// of the device), against its width in pixels; 0 when it reports none.
+double Win32Screen::reported_ppi(const wchar_t* device) {
+    for (const auto& [name, ppi] : reported_ppi_)
+        if (name == device) return ppi;
+    const Dc dc(CreateDCW(L"DISPLAY", device, nullptr, nullptr));
+    const int millimetres = dc ? GetDeviceCaps(dc.get(), HORZSIZE) : 0;
+    const int pixels = dc ? GetDeviceCaps(dc.get(), HORZRES) : 0;
+    const double ppi = millimetres > 0 ? pixels * kMillimetresPerInch / millimetres : 0;
+    reported_ppi_.emplace_back(device, ppi);
+    return ppi;
+}
 
 void Win32Screen::screens_changed() {
     last_monitor_.reset();
+    reported_ppi_.clear();
     // One made before the change covers the desktop as it was: a monitor plugged in
     // left of the primary one would stay out of it.
     screen_ = Dc(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
@@ -61,15 +96,15 @@ bool Win32Screen::key_pressed(Key key) {
     return GetAsyncKeyState(virtual_key(key)) != 0;
 }
 
-Rect Win32Screen::monitor_of(const Rect& r) {
+Monitor Win32Screen::monitor_of(const Rect& r) {
     const RECT area{r.left, r.top, r.right(), r.bottom()};
     if (r.width != 1 || r.height != 1)
-        return monitor_rect(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
+        return monitor(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
     // A point is asked on every pass, while the pointer stays on one monitor for many:
     // the system is asked again only once it leaves the monitor found last.
     const Point p{r.left, r.top};
     if (last_monitor_ && last_monitor_->contains(p)) return *last_monitor_;
-    const Rect m = monitor_rect(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
+    Monitor m = monitor(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
     last_monitor_ = m.contains(p) ? std::optional(m) : std::nullopt;  // off every monitor: not kept
     return m;
 }

@@ -16,6 +16,7 @@ public:
     void message(const std::string& text, MessageKind kind) override;
     std::optional<std::string> save_as(const SaveRequest& request) override;
     void about() override;
+    std::optional<double> calibrate(const Monitor& monitor, double ppi) override;
 
 private:
     const HWND& owner_;

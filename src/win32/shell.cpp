@@ -34,6 +34,14 @@ Menu build(const std::vector<MenuItem>& items) {
         const std::wstring text = wide(item.text);
         if (AppendMenuW(menu.get(), flags, id, text.c_str()))
             submenu.release();  // the parent's now
+        if (item.radio) {
+            // One of a group: a dot for the check mark (AppendMenu takes no such flag).
+            MENUITEMINFOW info = {};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_STRING | MFT_RADIOCHECK;
+            SetMenuItemInfoW(menu.get(), static_cast<UINT>(item.id), FALSE, &info);
+        }
         if (item.is_default) SetMenuDefaultItem(menu.get(), static_cast<UINT>(item.id), FALSE);
     }
     return menu;

@@ -103,7 +103,8 @@ void Win32View::show(const ViewState& state) {
     // only on a change, as painting is.
     if (state.readout != old.readout) SetWindowTextW(windows_.strip, wide(state.readout).c_str());
     if (state.readout != old.readout || state.swatch_shown != old.swatch_shown ||
-        state.swatch != old.swatch || state.tool_icon != old.tool_icon)
+        state.swatch != old.swatch || state.reference != old.reference ||
+        state.tool_icon != old.tool_icon)
         InvalidateRect(windows_.strip, nullptr, FALSE);
     if (state.language != old.language)
         set_tooltip(windows_.strip, 1, text::kCloseTip.in(state.language));

@@ -74,6 +74,7 @@ LRESULT main_message(Application& app, HWND h, UINT m, WPARAM wp, LPARAM lp) {
             // A per-monitor aware window moved to a monitor of another scale, or the
             // scale changed: the new DPI, and the rectangle the system suggests for it.
             const RECT& r = *reinterpret_cast<const RECT*>(lp);
+            app.screen().screens_changed();  // a monitor's DPI as remembered may be old
             app.view().dpi_changed(LOWORD(wp));
             app.guarded([&] {
                 controller.dpi_changed({r.left, r.top, r.right - r.left, r.bottom - r.top});

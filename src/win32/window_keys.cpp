@@ -1,4 +1,4 @@
-// The keys of the focused window: the arrows, C, "+" and "-".
+// The keys of the focused window: the arrows, C, M, "+" and "-".
 #include <optional>
 
 #include "win32/application.h"
@@ -40,8 +40,12 @@ bool key_message(Application& app, UINT m, WPARAM wp) {
         app.guarded([&] { controller.arrow_pressed(*d, shift); });
         return true;
     }
+    if (wp == 'M') {
+        app.guarded([&] { controller.copy_measurement(); });
+        return true;
+    }
     if (wp != 'C') return false;
-    const ColorForm form = shift ? ColorForm::Rgb : ColorForm::Hex;
+    const ColorForm form = shift ? ColorForm::Rgb : ColorForm::Chosen;
     app.guarded([&] { controller.run({CommandKind::CopyColor, static_cast<int>(form)}); });
     return true;
 }

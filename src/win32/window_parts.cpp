@@ -21,6 +21,8 @@ int tool_icon_id(Tool icon) {
             return resource::kPickColorIcon;
         case Tool::Measure:
             return resource::kMeasureIcon;
+        case Tool::Contrast:
+            return resource::kContrastIcon;
         case Tool::None:
             break;
     }
@@ -62,14 +64,22 @@ void painting(HWND window, F paint) {
 void draw_strip(HDC dc, const RECT& client, const ViewState& state,
                 const PartResources& resources) {
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    // The contrast's reference swatch follows the first one, and the text follows it.
+    RECT text_area = rect_of(state.layout.readout);
+    if (state.reference) {
+        RECT r = rect_of(state.layout.swatch);
+        OffsetRect(&r, state.layout.swatch.width + 1, 0);
+        Brush reference(CreateSolidBrush(*state.reference & 0x00FFFFFF));
+        if (reference) FillRect(dc, &r, reference.get());
+        text_area.left = r.right;
+    }
     if (!state.readout.empty()) {
         HFONT font = resources.strip_font();
         Selected selected(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         const std::wstring text = wide(state.readout);
-        RECT r = rect_of(state.layout.readout);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &text_area,
                   DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (state.swatch_shown) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # At 144 dpi (the prefix's LogPixels): the picture is still the pixel-exact 2x scale of the screen
 # around the pointer, the parts are half as large again (strip 26 px, icons 24) with nothing cut
-# off. (The window's minimum at that DPI: the controller's tests.)
+# off; "Dimensioni X-Y" in logical pixels. (The window's minimum at that DPI: the controller's tests.)
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # The key goes at the end, failures included: the other scenarios share the prefix.
@@ -24,4 +24,9 @@ read -r w h x y <<<"$(strip_box 51 $((CW - 51 - 26)) | tr 'x+' '  ')"
 ((y >= 1 && y + h <= STRIP - 1 && h >= 15)) || fail "the readout's text is ${w}x$h at +$x+$y in the strip"
 read -r w h x y <<<"$(strip_box $((CW - 26)) 26 | tr 'x+' '  ')"
 ((w >= 20 && h >= 20 && y + h <= STRIP)) || fail "the tool icon is ${w}x$h at +$x+$y in the strip"
+step "\"pixel logici\": 60 by 30 screen pixels read 40 by 20"
+menu_choose_tool pick_color
+menu_choose_tool measure
+menu_choose unit_pxlog
+measure_reads 700 600 60 30 " X 40   Y 20 px log."
 echo OK

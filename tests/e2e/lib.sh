@@ -163,6 +163,9 @@ invert
 grid
 measure
 copy_color
+contrast
+unit: unit_px unit_pxlog unit_mm unit_in unit_pt calibrate
+color_format: format_hex format_RGB format_rgb format_hsl
 minimize
 language: language_it language_en language_auto
 help: help_contents about
@@ -172,6 +175,11 @@ menu_keys() { [ -n "${MENU_KEYS[$1]:-}" ] && echo "${MENU_KEYS[$1]}" || fail "no
 # Chooses the item $1 (a name of MENU_KEYS) from the menu opened by a right-click. Wait for the
 # effect before the next click: one that comes as Wine leaves the menu is lost.
 menu_choose() { local keys && keys=$(menu_keys "$1") && open_menu && choose $keys Return; }
+# Chooses $1, a tool that shows or hides the strip, and waits until the window has changed.
+menu_choose_tool() {
+    screenshot before_tool && menu_choose "$1"
+    wait_for 10 "the strip did not change after $1" _different_picture "$E2E_TMP/before_tool_client.png"
+}
 # Freezes the live picture of the pointer at ($ax, $ay) (frozen.png) with Ctrl, then chooses $1
 # (image_save, image_mail).
 image_command() {
@@ -202,5 +210,15 @@ expect_message() {
 }
 # The strip's window text, what a screen reader reads, is $1.
 _strip_text() { LAST_SEEN=$(window_probe texts Vitrelo) && [ "$LAST_SEEN" = "$1" ]; }
+# "Dimensioni X-Y" on: 0 pressed with the pointer at ($1, $2), then the pointer moved by ($3, $4);
+# the strip's text must then read $5.
+measure_reads() {
+    local rest=${5#*Y } unit=
+    [[ $rest == *" "* ]] && unit=" ${rest#* }"
+    xdotool mousemove "$1" "$2" && focus_window && xdotool keydown 0 sleep 0.3 keyup 0
+    wait_for 10 "0 did not set the reference" _strip_text " X 0   Y 0$unit"
+    xdotool mousemove $(($1 + $3)) $(($2 + $4))
+    wait_for 10 "$3,$4 screen pixels do not read '$5'" _strip_text "$5"
+}
 close_program() { menu_choose close && wait_for 10 "the program did not end after \"Chiudi\"" _ended; }
 _ended() { ! kill -0 "$VITRELO_PID" 2>/dev/null; }

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The settings file read at start (Zoom=4) and rewritten by "Chiudi" (Zoom in place, the other
-# keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
+# The settings file read at start (Zoom=4, millimetres, a calibration of 127 ppi read by
+# "Dimensioni X-Y") and rewritten by "Chiudi" (Zoom in place, the other keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
 # picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
 # holds a blank, "&" and "%", then none (a message); " .5 x", "  6 x", "Griglia", "Inverti colori";
-# Lingua=auto Italian under an Italian Wine, then "English": Save As, a message, the information box.
+# Lingua=auto Italian under an Italian Wine, then "English": Save As, a message, the millimetres
+# with a decimal point, the information box.
 # Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -21,7 +22,7 @@ reg_both_views add 'HKCR\.eml' /ve /d VitreloTestEml
 reg_both_views add 'HKCR\VitreloTestEml\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
-printf '[Opzioni]\r\nZoom=4\r\nLingua=auto\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
+printf '[Opzioni]\r\nZoom=4\r\nUnitaMisura=mm\r\nLingua=auto\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
 # Each planted DLL leaves NAME.dll.loaded once loaded (rundll32 shows it on a copy). Told "n,b",
 # Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
 # version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
@@ -60,6 +61,10 @@ eval "$(xdotool getwindowgeometry --shell "$(_other_windows | head -n1)")"
 xdotool mousemove $((X + WIDTH - 45)) $((Y + HEIGHT - 18)) sleep 0.4 click 1
 wait_for 10 "the Save As dialog did not close" _no_other_window
 cmp "$E2E_TMP/before.bmp" "$bmp" || fail "picture.bmp changed although the answer was No"
+step "\"Dimensioni X-Y\" in millimetres of the calibration read (127 ppi: 5 pixels a millimetre)"
+menu_choose measure
+measure_reads "$ax" "$ay" 50 -25 " X 10   Y 5 mm"
+menu_choose measure
 step "Windows Mail: the message file"
 reg_both_views add 'HKLM\Software\Clients\Mail' /ve /d 'Windows Mail'
 image_command image_mail
@@ -90,10 +95,12 @@ wait_for_live_picture "$ax" "$ay"
 menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
-step "\"English\": the Save As dialog, a message and the information box in English"
+step "\"English\": the Save As dialog, a message, millimetres and the information box in English"
 menu_choose language_en
 save_as_picture picture.gif "Save image: type the file name and choose the format"
 expect_message "Invalid file format!"
+menu_choose measure
+measure_reads "$ax" "$ay" 53 -26 " X 10.6   Y 5.2 mm"
 menu_choose about
 wait_for 10 "the information box is not in English" eval 'window_probe texts Vitrelo | grep -x "  Version 3.0.0" >/dev/null'
 xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
@@ -101,7 +108,8 @@ wait_for 10 "the information box did not close" _no_other_window
 step "Alt+F4 ends the program as \"Chiudi\" does, the options saved"
 focus_window && xdotool key alt+F4
 wait_for 10 "the program did not end after Alt+F4" _ended
-printf '[Opzioni]\r\nZoom=5\r\nLingua=en\r\nRefresh=2\r\nInvertiColori=-1\r\n' | cmp - "$PROG_DIR/Vitrelo.ini" ||
+printf '[Opzioni]\r\nZoom=5\r\nUnitaMisura=mm\r\nLingua=en\r\nRefresh=2\r\nInvertiColori=-1\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127.0\r\n' |
+    cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
 loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"
 echo OK

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The keys of the focused window and the wheel: the arrows, C and Shift+C, + and -, the wheel,
+# The keys of the focused window and the wheel: the arrows, C and Shift+C (and C as hsl()), + and -, the wheel,
 # a PNG saved from a frozen picture; over a locked picture, source pixels, and "Dimensioni X-Y":
 # the readout painted as it changes, a press drawing the outline.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -12,10 +12,12 @@ _pointer_at() { LAST_SEEN=$(xdotool getmouselocation | cut -d' ' -f1-2) && [ "$L
 # Presses the keys $1, then waits for the pointer at ($2, $3).
 key_moves_pointer() { xdotool key "$1" && wait_for 10 "$1 did not take the pointer to $2,$3" _pointer_at "$2" "$3"; }
 # The clipboard's text is the colour of the pixel ($3, $4) of the picture $2, as "#RRGGBB" ($1 =
-# hex) or as "RGB(r,g,b)" ($1 = rgb).
+# hex), "RGB(r,g,b)" ($1 = rgb) or "hsl(h, s%, l%)" ($1 = hsl).
 _clipboard_colour() {
     local r g b want && read -r r g b <<<"$(convert "$2" -crop "1x1+$3+$4" -depth 8 rgb:- | od -An -tu1)"
     if [ "$1" = hex ]; then printf -v want '#%02X%02X%02X' "$r" "$g" "$b"; else want="RGB($r,$g,$b)"; fi
+    [ "$1" = hsl ] && want=$(python3 -c 'import colorsys, sys; h, l, s = colorsys.rgb_to_hls(*(int(v) / 255 for v in sys.argv[1:]))
+r = lambda v: int(v + 0.5); print(f"hsl({r(h * 360) % 360}, {r(s * 100)}%, {r(l * 100)}%)")' "$r" "$g" "$b")
     LAST_SEEN=$(window_probe clipboard) && [ "$LAST_SEEN" = "$want" ]
 }
 # The closed padlock's orange (250,140,20), a body of it, in the picture's top-left corner.
@@ -34,6 +36,10 @@ xdotool key c
 wait_for 10 "C did not copy the colour" _clipboard_colour hex "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
 xdotool key shift+c
 wait_for 10 "Shift+C did not copy the colour" _clipboard_colour rgb "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
+menu_choose format_hsl
+wait_for_live_picture $((ax + 1)) $((ay + 10))
+focus_window && xdotool key c
+wait_for 10 "C did not copy the colour as hsl()" _clipboard_colour hsl "$SCREEN_PICTURE" $((ax + 1)) $((ay + 10))
 step "the keypad's + and -, and the wheel over the picture, step the zoom"
 xdotool key KP_Add
 ZOOM=3 && wait_for_live_picture "$ax" "$ay"
@@ -64,7 +70,7 @@ xdotool mousemove $((px + 4)) "$py"
 key_moves_pointer Left "$px" "$py"
 screenshot locked
 xdotool key c
-wait_for 10 "C did not copy the locked picture's pixel" _clipboard_colour hex "$E2E_TMP/locked.png" "$px" "$py"
+wait_for 10 "C did not copy the locked picture's pixel" _clipboard_colour hsl "$E2E_TMP/locked.png" "$px" "$py"
 step "\"Dimensioni X-Y\": 0 sets the reference, the readout counts source pixels and is painted"
 menu_choose measure
 xdotool mousemove "$px" "$py" && focus_window && xdotool keydown 0 sleep 0.3 keyup 0

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The download, run from the unpacked archive of the build under test (32-bit where it runs): the live picture (at the screen's edges:
 # monitors.sh), capture mode left by its padlock (its lock: the Win32-side tests); the tray and
-# back; a second start; the help beside the program, Italian and English; the colour readout as
-# the strip's window text (what a screen reader reads); Shift+F10 for the menu; the settings file
-# that "Chiudi" writes on a first run (one that cannot be written: monitors.sh).
+# back; a second start; the help beside the program, Italian and English; the colour readout
+# and the contrast as the strip's window text (what a screen reader reads); Shift+F10 for the
+# menu; the settings file that "Chiudi" writes on a first run (one that cannot be written:
+# monitors.sh).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 bash "$ROOT/scripts/package" >"$E2E_TMP/package.log" 2>&1 ||
@@ -69,6 +70,15 @@ eval "$(xdotool getwindowgeometry --shell "$MENU")"
 [ "$X $Y" = "$((CX + CW / 2)) $((CY + CH / 2))" ] || fail "the menu opened at $X,$Y, not at the picture's centre"
 choose Escape
 wait_for_colour_text "$ax" "$ay"
+step "\"Contrasto\": the strip's text is the ratio with white, the reference until a colour is copied"
+menu_choose_tool pick_color
+menu_choose_tool contrast
+xdotool mousemove "$ax" "$ay"
+want=$(python3 -c 'import sys; c = [int(v) / 255 for v in sys.argv[1:]]
+y = sum(k * (v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4) for k, v in zip((0.2126, 0.7152, 0.0722), c))
+q = 1.05 / (y + 0.05); v = "AAA" if q >= 7 else "AA" if q >= 4.5 else "AA grande" if q >= 3 else "no"
+print(f" {q:.2f}:1 {v}".replace(".", ","))' $(convert "$SCREEN_PICTURE" -crop "1x1+$ax+$ay" -depth 8 rgb:- | od -An -tu1))
+wait_for 10 "the strip's text is not the contrast of the pixel at $ax,$ay with white" _strip_text "$want"
 step "\"Chiudi\" writes the settings of a first run"
 close_program
 cmp "$E2E_DIR/../golden/settings_first_run.ini" "$PROG_DIR/Vitrelo.ini" ||

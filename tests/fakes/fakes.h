@@ -69,14 +69,22 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     bool key_pressed(Key k) override { return tapped.erase(k) > 0 || held.count(k) > 0; }
     // The primary first; a test may add one left of it, at negative x.
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
-    Rect monitor_of(const Rect& r) override {  // most shared area, else the nearest
+    int monitor_dpi = 96;                         // every monitor's, "\\.\DISPLAY1" and on
+    double monitor_ppi = 0;                       // as their physical size gives it
+    std::optional<double> calibrated;             // the calibration dialog's answer
+    Monitor monitor_of(const Rect& r) override {  // most shared area, else the nearest
         const auto score = [&](const Rect& m) -> int64_t {
             const int64_t w = std::min(r.right(), m.right()) - std::max(r.left, m.left);
             const int64_t h = std::min(r.bottom(), m.bottom()) - std::max(r.top, m.top);
             // Apart, the overlap is minus the gap.
             return w > 0 && h > 0 ? w * h : std::min<int64_t>(w, 0) + std::min<int64_t>(h, 0);
         };
-        return *std::ranges::max_element(monitors, {}, score);
+        const auto best = std::ranges::max_element(monitors, {}, score);
+        Monitor m;
+        static_cast<Rect&>(m) = *best;
+        m.name = "\\\\.\\DISPLAY" + std::to_string(best - monitors.begin() + 1);
+        m.dpi = monitor_dpi, m.ppi = monitor_ppi;
+        return m;
     }
     int dots_per_inch = 96;
     int dpi() override { return dots_per_inch; }
@@ -130,6 +138,9 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
         return requests.push_back(r), wait(), answer;
     }
     void about() override { log("about"), wait(); }
+    std::optional<double> calibrate(const Monitor& m, double ppi) override {
+        return log("calibrate " + m.name + " " + std::to_string(int(ppi))), wait(), calibrated;
+    }
     std::string program_folder() override { return folder; }
     std::string temp_file(Text name) override { return "C:\\Temp\\" + name; }
     Settings load_settings() override { return stored; }

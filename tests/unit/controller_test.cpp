@@ -24,15 +24,16 @@ TEST(ControllerStart, RunsWithTheStoredSettings) {
     using L = Language;
     // Stored zoom, refresh, inversion, language (missing or unknown: Italian) with Windows' ->
     // the timer, the first capture's source, inverted, the language of the texts.
-    const std::tuple<Settings, const char*, Size, bool, L> cases[] = {
-        {{2, 2, false, Italian, L::English}, "timer 100", {125, 93}, false, L::Italian},
-        {{4, 0, true, English, L::Italian}, "timer 10", {63, 47}, true, L::English},
-        {{0, 4, false, Auto, L::Italian}, "timer 500", {500, 372}, false, L::Italian},
-        {{2, 2, false, Auto, L::English}, "timer 100", {125, 93}, false, L::English}};
-    for (const auto& [stored, timer, source, inverted, language] : cases) {
+    const std::tuple<Settings, LanguageChoice, L, const char*, Size, bool, L> cases[] = {
+        {{2, 2, false}, Italian, L::English, "timer 100", {125, 93}, false, L::Italian},
+        {{4, 0, true}, English, L::Italian, "timer 10", {63, 47}, true, L::English},
+        {{0, 4, false}, Auto, L::Italian, "timer 500", {500, 372}, false, L::Italian},
+        {{2, 2, false}, Auto, L::English, "timer 100", {125, 93}, false, L::English}};
+    for (const auto& [stored, choice, windows, timer, source, inverted, language] : cases) {
         Fake f;
         Controller c{Ports{f, f, f, f, f, f}};
         f.controller = &c, f.stored = stored;
+        f.stored.language = choice, f.stored.windows_language = windows;
         for (c.start(); c.state().startup != Startup::Over;)
             c.tick();
         c.tick();  // the first capture: none during the show
@@ -391,6 +392,59 @@ TEST_F(ControllerTest, AZoomStepShowsAtOnceAndHalfZoomHalvesALargeWindow) {
     }
 }
 
+TEST_F(ControllerTest, TheContrastIsWithTheLastColourCopiedLiveAndOnAFrozenPicture) {
+    run(K::Contrast);  // white until a colour is copied
+    EXPECT_EQ(std::tie(shown().tool_icon, shown().swatch_shown, shown().reference, shown().readout),
+              std::tuple(Tool::Contrast, true, kWhite, " 1,74:1 no"));
+    run(K::ColorFormat, static_cast<int>(ColorFormat::Hsl));
+    run(K::CopyColor);  // C: in the chosen format, and the reference from now on
+    EXPECT_EQ(std::tie(f.texts, shown().reference), std::tuple(V{"hsl(73, 91%, 44%)"}, 0x0AD4A8u));
+    tick();
+    EXPECT_EQ(shown().readout, " 1,00:1 no");
+    f.held.insert(Key::Ctrl);
+    tick();
+    f.at(3, 4) = 0;  // black
+    controller.pointer_moved({3, 4}, false);
+    EXPECT_EQ(std::tie(shown().swatch, shown().readout), std::tuple(0u, " 12,09:1 AAA"));
+    run(K::Contrast);
+    EXPECT_EQ(std::tie(shown().strip_shown, shown().reference), std::tuple(false, std::nullopt));
+}
+
+TEST_F(ControllerTest, UnitsCountOnTheMonitorWhereTheMeasureStartsAndMCopiesTheReadout) {
+    f.monitor_dpi = 144;
+    run(K::Unit, static_cast<int>(Unit::LogicalPixel));
+    run(K::Measure);
+    f.mouse = kOutside;
+    f.tapped.insert(Key::Zero);
+    tick();
+    tick(Point{kOutside.x + 60, kOutside.y - 30});
+    EXPECT_EQ(shown().readout, " X 40   Y 20 px log.");
+    controller.copy_measurement();
+    // "Calibra...": the window's monitor, its pixels per inch so far; cancelled, or out of
+    // range, nothing changes.
+    using Ppi = std::optional<double>;
+    for (const Ppi ppi : {Ppi(2000.1), Ppi(), Ppi(20), Ppi(127)})
+        f.calibrated = ppi, run(K::Calibrate);
+    EXPECT_EQ(f.count("calibrate \\\\.\\DISPLAY1 96"), 3);
+    EXPECT_EQ(f.count("calibrate \\\\.\\DISPLAY1 20"), 1);
+    EXPECT_EQ(state().settings.calibration,
+              (std::map<std::string, double>{{"\\\\.\\DISPLAY1", 127}}));
+    run(K::Unit, static_cast<int>(Unit::Millimetre));
+    run(K::Unit, kUnitCount), run(K::ColorFormat, -1);  // no such items: nothing changes
+    EXPECT_EQ(std::pair(state().settings.unit, state().settings.color_format),
+              std::pair(Unit::Millimetre, ColorFormat::Hex));
+    tick(Point{kOutside.x - 50, kOutside.y + 25});
+    controller.copy_measurement();
+    EXPECT_EQ(f.texts, (V{"40 x 20 px log.", "10 x 5 mm"}));
+    settle_at(kInside);  // no readout over the live picture: nothing to copy
+    controller.copy_measurement();
+    run(K::Measure);
+    controller.copy_measurement();
+    EXPECT_EQ(f.texts.size(), 2u);
+    run(K::Unit, 0);
+    EXPECT_EQ(state().settings.unit, Unit::Pixel);
+}
+
 // The icon put back on the shell's restart: the Win32-side test.
 TEST_F(ControllerTest, AShellRestartWithoutATrayIconBringsBackTheWindow) {
     controller.shell_restarted();  // shown: nothing to bring back
@@ -494,10 +548,12 @@ TEST_F(ControllerTest, TheTimerStopsWhileSomethingWaitsAndInTheTray) {
 }
 
 TEST_F(ControllerTest, ALanguageChosenAppliesAtOnceToTheWindowTheHelpAndTheSettings) {
-    choose(K::Language, 1);
+    run(K::Contrast), settle_at(kOutside);
+    choose(K::Language, 1);  // the contrast's readout rewritten at once, before any tick
     controller.right_button_down();
-    EXPECT_EQ(std::tuple(shown().language, f.menus.back().back().text),
-              std::tuple(Language::English, "Close"));
+    EXPECT_EQ(std::tuple(shown().language, f.menus.back().back().text, shown().readout),
+              std::tuple(Language::English, "Close",
+                         contrast_readout(shown().swatch, kWhite, Language::English)));
     // The help in the language shown, else in the other, else a message.
     const std::tuple<std::set<std::string>, V> helps[] = {
         {std::set<std::string>{}, box(text::kHelpMissing, Language::English)},

@@ -4,7 +4,9 @@
 #include <tuple>
 
 #include "magnifier/capture.h"
+#include "magnifier/colors.h"
 #include "magnifier/layout.h"
+#include "magnifier/measures.h"
 #include "magnifier/menu.h"
 #include "magnifier/overlays.h"
 #include "magnifier/presets.h"
@@ -100,14 +102,73 @@ TEST(Layout, PartsSizeLimitsKeepingOnScreenAndPresets) {
         EXPECT_EQ(preset_of_size(window, screen, {168, 107}), expected) << window.width;
 }
 
+TEST(Measures, UnitsByTheMonitorsDpiAndPixelsPerInchWithADecimalComma) {
+    // dx, dy, unit, dpi, ppi -> the readout and the clipboard's text.
+    using enum Unit;
+    const std::tuple<int32_t, int32_t, Unit, int, double, const char*, const char*> cases[] = {
+        {7, 3, Pixel, 144, 127, " X 7   Y 3", "7 x 3 px"},
+        {60, 30, LogicalPixel, 96, 96, " X 60   Y 30 px log.", "60 x 30 px log."},
+        {60, 30, LogicalPixel, 120, 96, " X 48   Y 24 px log.", "48 x 24 px log."},
+        {60, 30, LogicalPixel, 144, 96, " X 40   Y 20 px log.", "40 x 20 px log."},
+        {61, 30, LogicalPixel, 192, 96, " X 30,5   Y 15 px log.", "30,5 x 15 px log."},
+        {50, 25, Millimetre, 96, 127, " X 10   Y 5 mm", "10 x 5 mm"},  // 5 px a mm
+        {50, 25, Millimetre, 96, 120, " X 10,6   Y 5,3 mm", "10,6 x 5,3 mm"},
+        {50, 25, Inch, 96, 120, " X 0,42   Y 0,21 in", "0,42 x 0,21 in"},
+        {40, 0, Point, 144, 96, " X 30   Y 0 pt", "30 x 0 pt"}};
+    constexpr Language it = Language::Italian, en = Language::English;
+    for (const auto& [dx, dy, unit, dpi, ppi, readout, copied] : cases) {
+        EXPECT_EQ(distance_readout(dx, dy, unit, {dpi, ppi}, it), readout);
+        EXPECT_EQ(distance_text(dx, dy, unit, {dpi, ppi}, it), copied);
+    }
+    // In English a decimal point and the units' English names.
+    EXPECT_EQ(std::pair(distance_readout(61, 30, LogicalPixel, {192, 96}, en),
+                        distance_text(50, 25, Inch, {96, 120}, en)),
+              std::pair(std::string(" X 30.5   Y 15 logical px"), std::string("0.42 x 0.21 in")));
+    EXPECT_EQ(unit_number(2.96, Unit::Millimetre, it), "3");  // rounded, then no ",0"
+    // A calibration in any letter case, else the reported size within 20-2000, else 96.
+    const std::map<std::string, double> calibrated{{"\\\\.\\DISPLAY1", 127}};
+    const std::tuple<const char*, double, double> monitors[] = {
+        {"\\\\.\\display1", 109, 127},   {"\\\\.\\DISPLAY2", 109, 109},
+        {"\\\\.\\DISPLAY2", 0, 96},      {"\\\\.\\DISPLAY2", 2001, 96},
+        {"\\\\.\\DISPLAY2", 2000, 2000}, {"\\\\.\\DISPLAY2", 20, 20}};
+    for (const auto& [name, reported, ppi] : monitors)
+        EXPECT_EQ(monitor_ppi(calibrated, name, reported), ppi) << name << reported;
+    EXPECT_NEAR(ppi_from_diagonal(1920, 1080, 21.5), 102.46, 0.01);
+    EXPECT_NEAR(ppi_from_card(337), 100, 0.01);  // 85.60 mm at 100 ppi: 337 pixels
+}
+
+TEST(Colors, FormatsAndTheWcagContrastWithItsVerdict) {
+    const std::tuple<Color, V> formats[] = {
+        // 0x00BBGGRR
+        {0x996633, {"#336699", "RGB(51,102,153)", "rgb(51, 102, 153)", "hsl(210, 50%, 40%)"}},
+        {0x0100FF, {"#FF0001", "RGB(255,0,1)", "rgb(255, 0, 1)", "hsl(0, 100%, 50%)"}},
+        {0x808080, {"#808080", "RGB(128,128,128)", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)"}},
+        {0xFF00FF, {"#FF00FF", "RGB(255,0,255)", "rgb(255, 0, 255)", "hsl(300, 100%, 50%)"}}};
+    for (const auto& [color, texts] : formats)
+        for (int f = 0; f < kColorFormatCount; ++f)
+            EXPECT_EQ(color_text(color, ColorFormat(f)), texts[size_t(f)]);
+    // Text on white (either way round): 4.48 fails AA, 3.03 passes only for large text.
+    const std::pair<Color, const char*> ratios[] = {
+        {0x000000, " 21,00:1 AAA"},      {0x595959, " 7,00:1 AAA"},       {0x757575, " 4,61:1 AA"},
+        {0x777777, " 4,48:1 AA grande"}, {0x949494, " 3,03:1 AA grande"}, {0x999999, " 2,85:1 no"}};
+    constexpr Language it = Language::Italian, en = Language::English;
+    for (const auto& [color, text] : ratios) {
+        EXPECT_EQ(contrast_readout(color, kWhite, it), text);
+        EXPECT_EQ(contrast_readout(kWhite, color, it), text);
+    }
+    EXPECT_EQ(contrast_readout(0x0000FF, 0x0000FF, it), " 1,00:1 no");
+    EXPECT_EQ(V({contrast_readout(0x777777, kWhite, en), contrast_readout(0x999999, kWhite, en)}),
+              (V{" 4.48:1 AA large", " 2.85:1 fail"}));
+}
+
 // Item texts, "-" for separators; a disabled item in brackets, a checked one starred, the
 // default one marked "!".
 V shown(const std::vector<MenuItem>& items) {
     V out;
     for (const MenuItem& i : items) {
-        const std::string t =
-            i.separator ? "-"
-                        : std::string(i.checked ? "*" : "") + (i.is_default ? "!" : "") + i.text;
+        const std::string t = i.separator ? "-"
+                                          : std::string(i.checked ? (i.radio ? "o" : "*") : "") +
+                                                (i.is_default ? "!" : "") + i.text;
         out.push_back(i.enabled ? t : "[" + t + "]");
     }
     return out;
@@ -115,42 +176,59 @@ V shown(const std::vector<MenuItem>& items) {
 
 TEST(Menu, ItemsChecksAndGreyFollowTheState) {
     MenuState s;
-    s.settings = {5, 1, true};
+    s.settings = {5, 1, true, Unit::Millimetre, ColorFormat::Hsl};
     s.size_mark = Preset::QuarterScreen;
     s.image_enabled = s.grid = s.capture_mode = true;
     s.tool = Tool::PickColor;
     s.capture_enabled = s.color_enabled = s.mail_enabled = false;
     std::vector<MenuItem> m = build_menu(s);
-    EXPECT_EQ(shown({m.begin(), m.begin() + 11}),
+    EXPECT_EQ(shown({m.begin(), m.begin() + 14}),
               (V{"Zoom", "Dimensione finestra", "Refresh", "Immagine", "*Individua colore",
                  "[*Cattura Immagine]", "*Inverti colori", "*Griglia", "[Dimensioni X-Y]",
-                 "[Copia colore\tC]", "-"}));
+                 "[Copia colore\tC]", "[Contrasto]", "Unità di misura", "Formato colore", "-"}));
     EXPECT_EQ(V({shown(m[0].children)[5], shown(m[1].children)[2], shown(m[2].children)[1]}),
               (V{"*  6 x", "*1/4 schermo", "*50 ms"}));
+    EXPECT_EQ(shown(m[11].children),
+              (V{"pixel", "pixel logici", "omillimetri", "pollici", "punti", "-", "Calibra..."}));
+    EXPECT_EQ(shown(m[12].children),
+              (V{"#RRGGBB", "RGB(r,g,b)", "rgb(r, g, b)", "ohsl(h, s%, l%)"}));
     s = MenuState{};
     s.settings.zoom_index = 4;  // 4x: no grid
     s.grid = true;
     s.tool = Tool::Measure;
+    m = build_menu(s);
+    EXPECT_EQ(shown({m.begin() + 3, m.begin() + 11}),
+              (V{"[Immagine]", "[Individua colore]", "Cattura Immagine", "Inverti colori",
+                 "[*Griglia]", "*Dimensioni X-Y", "Copia colore\tC", "[Contrasto]"}));
+    s.tool = Tool::Contrast;
+    m = build_menu(s);
+    EXPECT_EQ(shown({m[4], m[8], m[10]}),
+              (V{"[Individua colore]", "[Dimensioni X-Y]", "*Contrasto"}));
     s.language = Language::English, s.settings.language = LanguageChoice::Auto;
     m = build_menu(s);
-    EXPECT_EQ(shown({m.begin() + 3, m.begin() + 9}),
-              (V{"[Image]", "[Pick colour]", "Capture image", "Invert colours", "[*Grid]",
-                 "*Measure X-Y"}));
-    EXPECT_EQ(shown(m[13].children), (V{"Italiano", "English", "*Come Windows / As Windows"}));
+    EXPECT_EQ(shown({m[4], m[8], m[10], m[11], m[12]}),
+              (V{"[Pick colour]", "[Measure X-Y]", "*Contrast", "Units", "Colour format"}));
+    EXPECT_EQ(shown(m[16].children), (V{"Italiano", "English", "oCome Windows / As Windows"}));
     s.window_shown = false;  // in the tray
     EXPECT_EQ(shown(build_menu(s)), (V{"!Restore", "-", "Close"}));
 }
 
 TEST(Menu, IdsGiveTheCommandsBack) {
     const std::vector<MenuItem> m = build_menu(MenuState{});
-    EXPECT_EQ(shown(m[14].children), (V{"Guida in linea", "Informazioni"}));
-    for (int i : {0, 1, 2, 3, 13})  // Zoom, Size, Refresh, Immagine, Lingua: item = index
-        for (size_t k = 0; k < m[i].children.size(); ++k)
-            EXPECT_EQ(command_from_id(m[i].children[k].id),
-                      (Command{i < 13 ? CommandKind(i) : CommandKind::Language, int(k)}));
-    EXPECT_EQ(command_from_id(m[14].children[1].id), Command{CommandKind::About});
-    EXPECT_EQ(command_from_id(m[9].id), Command{CommandKind::CopyColor});
-    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1103, 1600})
+    EXPECT_EQ(shown(m[17].children), (V{"Guida in linea", "Informazioni"}));
+    // Zoom, Size, Refresh, Immagine, the units, the colour formats, Lingua: item = index.
+    using enum CommandKind;
+    const std::pair<size_t, CommandKind> arrays[] = {{0, Zoom},     {1, Size},  {2, Refresh},
+                                                     {3, Image},    {11, Unit}, {12, ColorFormat},
+                                                     {16, Language}};
+    for (const auto& [i, kind] : arrays)
+        for (size_t k = 0; k < (kind == Unit ? kUnitCount : m[i].children.size()); ++k)
+            EXPECT_EQ(command_from_id(m[i].children[k].id), (Command{kind, int(k)}));
+    EXPECT_EQ(command_from_id(m[17].children[1].id), Command{About});
+    EXPECT_EQ(command_from_id(m[11].children[6].id), Command{Calibrate});
+    EXPECT_EQ(command_from_id(m[10].id), Command{Contrast});
+    EXPECT_EQ(command_from_id(m[9].id), Command{CopyColor});
+    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1203, 1705, 1804, 2000})
         EXPECT_FALSE(command_from_id(id)) << id;
 }
 
@@ -214,6 +292,18 @@ TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
                u"\xD800\U0001F600\r\n[Opzioni]\r\nZoom=5\r\nRefresh=2\r\nInvertiColori=0\r\n")}};
     for (const auto& [old_text, text] : cases)
         EXPECT_EQ(updated_settings_text(old_text, Settings{5, 2, false}), text) << old_text;
+    // A unit and a colour format are written once chosen, or over a value the file has; a
+    // calibration in its own section, in place of one of that name in any letter case.
+    Settings s{5, 2, false, Unit::Millimetre, ColorFormat::Hsl, {{"\\\\.\\DISPLAY1", 109.44}}};
+    EXPECT_EQ(updated_settings_text("", s),
+              "[Opzioni]\r\nRefresh=2\r\nZoom=5\r\nInvertiColori=0\r\nUnitaMisura=mm\r\n"
+              "FormatoColore=hsl\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=109.4\r\n");
+    s.unit = Unit::Pixel, s.color_format = ColorFormat::Hex;
+    EXPECT_EQ(updated_settings_text("[Opzioni]\r\nUnitaMisura=mm\r\n[Calibrazione]\r\n"
+                                    "\\\\.\\display1=96\r\n",
+                                    s),
+              "[Opzioni]\r\nUnitaMisura=px\r\nRefresh=2\r\nZoom=5\r\nInvertiColori=0\r\n"
+              "[Calibrazione]\r\n\\\\.\\display1=109.4\r\n");
 }
 
 TEST(SettingsFile, TheLanguageIsWrittenOnlyOnceChosen) {
@@ -253,6 +343,25 @@ TEST(SettingsFile, ReadingFollowsTheProfileRules) {
                   std::tuple(zoom, refresh, invert, language))
             << text;
     }
+    // UnitaMisura, FormatoColore: the stored names exactly, else the defaults.
+    const std::tuple<const char*, Unit, ColorFormat> names[] = {
+        {"", Unit::Pixel, ColorFormat::Hex},        {"pxlog", Unit::LogicalPixel, ColorFormat::Hex},
+        {"mm", Unit::Millimetre, ColorFormat::Hex}, {"in", Unit::Inch, ColorFormat::Hex},
+        {"pt", Unit::Point, ColorFormat::Hex},      {"MM", Unit::Pixel, ColorFormat::Hex},
+        {"RGB", Unit::Pixel, ColorFormat::Rgb},     {"rgb", Unit::Pixel, ColorFormat::CssRgb},
+        {"hsl", Unit::Pixel, ColorFormat::Hsl}};
+    for (const auto& [name, unit, format] : names) {
+        const std::string v = name;
+        const Settings s =
+            settings_from_text("[Opzioni]\nUnitaMisura=" + v + "\nFormatoColore=" + v + "\n");
+        EXPECT_EQ(std::pair(s.unit, s.color_format), std::pair(unit, format)) << name;
+    }
+    // One calibration a monitor, the first of a name; not a number or outside 20-2000: none.
+    const Settings s = settings_from_text(
+        "[Calibrazione]\r\n\\\\.\\DISPLAY1 = 109.4\r\n\\\\.\\display1=90\r\nB=abc\r\n"
+        "C=19.9\r\nD=20\r\nE=2000.1\r\nF=1e3\r\n[Opzioni]\r\nG=100\r\n");
+    EXPECT_EQ(s.calibration,
+              (std::map<std::string, double>{{"\\\\.\\DISPLAY1", 109.4}, {"D", 20}}));
 }
 
 }  // namespace
