@@ -44,6 +44,9 @@ void Controller::run(Command command) {
         case CommandKind::MinimizeRestore:
             minimize_or_restore();
             break;
+        case CommandKind::Language:
+            if (i >= 0 && i < kLanguageChoiceCount) set_language(static_cast<LanguageChoice>(i));
+            break;
         case CommandKind::Help:
             help();
             break;
@@ -80,7 +83,21 @@ MenuState Controller::menu_state() const {
     m.capture_enabled = state_.freeze != Freeze::HeldByCtrl;
     m.tool = state_.tool;
     m.grid = state_.grid;
+    m.language = language();
     return m;
+}
+
+void Controller::set_language(LanguageChoice choice) {
+    state_.settings.language = choice;
+    // The menu is built anew each time it opens; the window's own texts change now, and
+    // a readout shown is rewritten: the distance from where the pointer is, the contrast
+    // of the colour shown.
+    state_.view.language = state_.settings.shown_language();
+    if (state_.tool == Tool::Measure)
+        render_measure_readout(std::nullopt);
+    else if (state_.tool == Tool::Contrast && !state_.view.readout.empty())
+        state_.view.readout = color_readout_of(state_.view.swatch);
+    show_view();
 }
 
 void Controller::set_zoom(int index, Pass pass) {
@@ -206,7 +223,12 @@ bool Controller::run_waiting(const std::function<void()>& work) {
 
 void Controller::help() {
     run_waiting([&] {
-        if (!ports_.system.open_help()) message(text::kHelpMissing);
+        // The other language's help rather than none.
+        const Language other =
+            language() == Language::Italian ? Language::English : Language::Italian;
+        if (!ports_.system.open_help(text::kHelpFile.in(language())) &&
+            !ports_.system.open_help(text::kHelpFile.in(other)))
+            message(text::kHelpMissing.in(language()));
     });
 }
 
@@ -237,7 +259,7 @@ void Controller::image_command(ImageCommand command) {
         // Taken once: whatever another program puts on the clipboard while a dialog
         // is open cannot take the picture's place.
         const Image snapshot = copy_of(ports_.view.picture());
-        if (const auto said = image_export_.run(command, snapshot)) message(*said);
+        if (const auto said = image_export_.run(command, snapshot, language())) message(*said);
     });
 }
 

@@ -127,9 +127,10 @@ void Controller::render_measure_readout(std::optional<Point> at) {
         const double zoom = state_.picture_zoom > 0 ? state_.picture_zoom : state_.settings.zoom();
         state_.distance = Point{distance_on_zoom(dx, zoom), distance_on_zoom(dy, zoom)};
     }
-    state_.view.readout = state_.distance ? distance_readout(state_.distance->x, state_.distance->y,
-                                                             state_.settings.unit, measure_scale())
-                                          : std::string();
+    state_.view.readout = state_.distance
+                              ? distance_readout(state_.distance->x, state_.distance->y,
+                                                 state_.settings.unit, measure_scale(), language())
+                              : std::string();
 }
 
 Scale Controller::measure_scale() {
@@ -144,7 +145,7 @@ Scale Controller::measure_scale() {
 }
 
 std::string Controller::color_readout_of(Color c) const {
-    return state_.tool == Tool::Contrast ? contrast_readout(c, state_.reference_color)
+    return state_.tool == Tool::Contrast ? contrast_readout(c, state_.reference_color, language())
                                          : color_readout(c);
 }
 

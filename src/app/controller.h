@@ -148,6 +148,8 @@ private:
     void toggle_capture();
     void minimize_or_restore();
     void set_window_shown(bool shown);
+    void set_language(LanguageChoice choice);
+    Language language() const { return state_.view.language; }
     void open_menu(bool from_tray, std::optional<Point> at = std::nullopt);
     void help();
     void about();

@@ -57,7 +57,8 @@ void Controller::copy_color(ColorForm form, std::optional<Color> color) {
 void Controller::copy_measurement() {
     if (state_.tool != Tool::Measure || !state_.distance || state_.view.readout.empty()) return;
     const Point d = *state_.distance;
-    ports_.system.copy_text(distance_text(d.x, d.y, state_.settings.unit, measure_scale()));
+    ports_.system.copy_text(
+        distance_text(d.x, d.y, state_.settings.unit, measure_scale(), language()));
 }
 
 std::optional<Color> Controller::color_under_pointer() {

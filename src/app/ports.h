@@ -85,6 +85,9 @@ struct ViewState {
     // The logo above the picture, and the credit lines drawn into the picture when it
     // appears.
     bool logo_shown = false;
+    // The language of the window's texts (tips, credits) and of what the system shows
+    // for it (the tray icon's tip, the information box).
+    Language language = Language::Italian;
     friend bool operator==(const ViewState&, const ViewState&) = default;
 };
 
@@ -203,8 +206,9 @@ public:
     // Opens a document or an address with its program; false when there is none for it
     // or it could not be started.
     virtual bool open(const std::string& target) = 0;
-    // Opens the help file that lies beside the program; false when it is not there.
-    virtual bool open_help() = 0;
+    // Opens the help file of that name that lies beside the program; false when it is
+    // not there.
+    virtual bool open_help(const std::string& name) = 0;
     virtual void play(Sound sound) = 0;
     // Ends the message loop; the program exits once the current call returns.
     virtual void quit() = 0;

@@ -16,6 +16,7 @@ constexpr int kHoldMs = 1000;  // the opaque logo, before the magnifier starts
 void Controller::start() {
     state_.startup = Startup::Fading;
     state_.settings = ports_.storage.load_settings();
+    state_.view.language = state_.settings.shown_language();
     update_size_limits();
     apply_preset(Preset::EighthScreen);
     fill(ports_.view.picture(), kWhite);

@@ -74,18 +74,18 @@ double contrast_ratio(Color a, Color b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-std::string contrast_readout(Color a, Color b) {
+std::string contrast_readout(Color a, Color b, Language language) {
     const double ratio = contrast_ratio(a, b);
     // The verdict is the unrounded ratio's: 4.499 shows as 4,50 yet fails AA.
-    const char* verdict = ratio >= 7     ? text::kContrastVerdicts[0]
+    const Text& verdict = ratio >= 7     ? text::kContrastVerdicts[0]
                           : ratio >= 4.5 ? text::kContrastVerdicts[1]
                           : ratio >= 3   ? text::kContrastVerdicts[2]
                                          : text::kContrastVerdicts[3];
     char number[16];
     std::snprintf(number, sizeof number, "%.2f", ratio);
     std::string shown = number;
-    std::replace(shown.begin(), shown.end(), '.', ',');
-    return " " + shown + ":1 " + verdict;
+    std::replace(shown.begin(), shown.end(), '.', *text::kDecimalSeparator.in(language));
+    return " " + shown + ":1 " + verdict.in(language);
 }
 
 }  // namespace vitrelo

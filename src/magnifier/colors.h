@@ -4,6 +4,7 @@
 #include <string>
 
 #include "magnifier/geometry.h"
+#include "magnifier/language.h"
 
 namespace vitrelo {
 
@@ -21,7 +22,7 @@ std::string color_text(Color c, ColorFormat format);
 double relative_luminance(Color c);
 double contrast_ratio(Color a, Color b);
 // " 4,61:1 AA": the ratio with two decimals and what it passes for normal text
-// ("AAA", "AA", "AA grande" for large text only, "no").
-std::string contrast_readout(Color a, Color b);
+// ("AAA", "AA", "AA grande" for large text only, "no"), in `language` (" 4.61:1 AA").
+std::string contrast_readout(Color a, Color b, Language language);
 
 }  // namespace vitrelo

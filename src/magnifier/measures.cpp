@@ -33,8 +33,8 @@ bool same_name(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string suffixed(const std::string& text, Unit unit) {
-    const char* name = text::kUnitNames[static_cast<int>(unit)];
+std::string suffixed(const std::string& text, Unit unit, Language language) {
+    const char* name = text::kUnitNames[static_cast<int>(unit)].in(language);
     return *name ? text + " " + name : text;
 }
 
@@ -72,7 +72,7 @@ double in_unit(double device_pixels, Unit unit, const Scale& scale) {
     return device_pixels;
 }
 
-std::string unit_number(double value, Unit unit) {
+std::string unit_number(double value, Unit unit, Language language) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals(unit), value);
     std::string s = text;
@@ -83,20 +83,22 @@ std::string unit_number(double value, Unit unit) {
     if (s.back() == '.')
         s.pop_back();
     else
-        s[point] = ',';
+        s[point] = *text::kDecimalSeparator.in(language);
     return s == "-0" ? "0" : s;
 }
 
-std::string distance_readout(int32_t dx, int32_t dy, Unit unit, const Scale& scale) {
-    return suffixed(" X " + unit_number(in_unit(dx, unit, scale), unit) + "   Y " +
-                        unit_number(in_unit(dy, unit, scale), unit),
-                    unit);
+std::string distance_readout(int32_t dx, int32_t dy, Unit unit, const Scale& scale,
+                             Language language) {
+    return suffixed(" X " + unit_number(in_unit(dx, unit, scale), unit, language) + "   Y " +
+                        unit_number(in_unit(dy, unit, scale), unit, language),
+                    unit, language);
 }
 
-std::string distance_text(int32_t dx, int32_t dy, Unit unit, const Scale& scale) {
-    const std::string text = unit_number(in_unit(dx, unit, scale), unit) + " x " +
-                             unit_number(in_unit(dy, unit, scale), unit);
-    return unit == Unit::Pixel ? text + " px" : suffixed(text, unit);
+std::string distance_text(int32_t dx, int32_t dy, Unit unit, const Scale& scale,
+                          Language language) {
+    const std::string text = unit_number(in_unit(dx, unit, scale), unit, language) + " x " +
+                             unit_number(in_unit(dy, unit, scale), unit, language);
+    return unit == Unit::Pixel ? text + " px" : suffixed(text, unit, language);
 }
 
 double ppi_from_diagonal(int32_t width, int32_t height, double inches) {

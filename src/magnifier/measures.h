@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "magnifier/language.h"
+
 namespace vitrelo {
 
 // In the order of the menu's items.
@@ -36,13 +38,15 @@ void calibrate_monitor(std::map<std::string, double>& calibration, const std::st
 
 // A distance in device pixels in `unit`.
 double in_unit(double device_pixels, Unit unit, const Scale& scale);
-// The number as shown: a decimal comma, at most as many decimals as the unit needs,
-// trailing zeros dropped ("40", "10,6", "0,42").
-std::string unit_number(double value, Unit unit);
+// The number as shown: the language's decimal separator (Italian a comma, English a
+// point), at most as many decimals as the unit needs, trailing zeros dropped ("40",
+// "10,6", "0,42").
+std::string unit_number(double value, Unit unit, Language language);
 // " X dx   Y dy" and the unit's short name; pixels without one, as the readout always was.
-std::string distance_readout(int32_t dx, int32_t dy, Unit unit, const Scale& scale);
+std::string distance_readout(int32_t dx, int32_t dy, Unit unit, const Scale& scale,
+                             Language language);
 // "dx x dy" and the unit's short name, for the clipboard.
-std::string distance_text(int32_t dx, int32_t dy, Unit unit, const Scale& scale);
+std::string distance_text(int32_t dx, int32_t dy, Unit unit, const Scale& scale, Language language);
 
 // The pixels per inch of a screen `resolution` pixels across its diagonal of `inches`;
 // of a bar `bar_pixels` long held as long as a bank card (85.60 mm).

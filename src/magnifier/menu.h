@@ -25,6 +25,7 @@ enum class CommandKind {
     Measure,
     CopyColor,
     MinimizeRestore,
+    Language,
     Help,
     About,
     Close,
@@ -35,7 +36,8 @@ enum class CommandKind {
 };
 struct Command {
     CommandKind kind;
-    int index = 0;  // Zoom, Size, Refresh, Image: the item; CopyColor: the form; otherwise 0
+    // Zoom, Size, Refresh, Image, Language: the item; CopyColor: the form; otherwise 0
+    int index = 0;
     friend bool operator==(Command a, Command b) { return a.kind == b.kind && a.index == b.index; }
 };
 enum class ImageCommand { Copy, Save, Mail };
@@ -70,8 +72,9 @@ struct MenuState {
     bool capture_enabled = true;  // greyed during a Ctrl pause
     Tool tool = Tool::None;       // the other tools are greyed
     bool grid = false;
-    bool color_enabled = true;  // "Copia colore": a colour where the menu opened
-    bool mail_enabled = true;   // the mail needs a JPEG writer
+    bool color_enabled = true;              // "Copia colore": a colour where the menu opened
+    bool mail_enabled = true;               // the mail needs a JPEG writer
+    Language language = Language::Italian;  // the texts'
 };
 
 // The items in display order, hidden ones left out.

@@ -9,9 +9,9 @@ std::string color_readout(Color c) {
            std::to_string((c >> 16) & 0xFF) + ")";
 }
 
-std::string version_text(int major, int minor, int revision) {
-    return text::kVersionPrefix + std::to_string(major) + "." + std::to_string(minor) + "." +
-           std::to_string(revision);
+std::string version_text(int major, int minor, int revision, Language language) {
+    return text::kVersionPrefix.in(language) + std::to_string(major) + "." + std::to_string(minor) +
+           "." + std::to_string(revision);
 }
 
 std::string about_mail_link(const std::string& address, const std::string& version) {

@@ -1,5 +1,6 @@
 #include "magnifier/settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -83,6 +84,7 @@ std::optional<int> stored_name(const char* const (&names)[N], const std::string&
 
 static_assert(std::size(kUnitValues) == kUnitCount);
 static_assert(std::size(kColorFormatValues) == kColorFormatCount);
+static_assert(std::size(kLanguageValues) == kLanguageChoiceCount);
 
 }  // namespace
 
@@ -104,6 +106,18 @@ std::string ppi_value(double ppi) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", ppi);
     return text;
+}
+
+LanguageChoice parse_language(const std::string& value) {
+    for (int i = 0; i < kLanguageChoiceCount; ++i) {
+        const std::string name = kLanguageValues[i];
+        if (value.size() == name.size() &&
+            std::equal(value.begin(), value.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            }))
+            return static_cast<LanguageChoice>(i);
+    }
+    return LanguageChoice::Italian;
 }
 
 std::array<StoredValue, 3> stored_form(const Settings& s) {

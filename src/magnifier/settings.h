@@ -7,6 +7,7 @@
 #include <string>
 
 #include "magnifier/colors.h"
+#include "magnifier/language.h"
 #include "magnifier/measures.h"
 
 namespace vitrelo {
@@ -24,10 +25,15 @@ struct Settings {
     ColorFormat color_format = ColorFormat::Hex;
     // Pixels per inch by the monitor's device name ("\\.\DISPLAY1"), as calibrated.
     std::map<std::string, double> calibration = {};
+    LanguageChoice language = LanguageChoice::Italian;
+    // Not stored: the language of the user's Windows as the storage found it, the one
+    // `LanguageChoice::Auto` stands for (Windows asks for a new sign-in to change it).
+    Language windows_language = Language::Italian;
 
     double zoom() const { return kZoomFactors[static_cast<size_t>(zoom_index)]; }
     int refresh_ms() const { return kRefreshPeriodsMs[static_cast<size_t>(refresh_index)]; }
     bool half_zoom() const { return zoom_index == 0; }
+    Language shown_language() const { return language_of(language, windows_language); }
 };
 
 // An index outside the table (hand-edited file, negative, huge) selects the default.
@@ -43,6 +49,8 @@ std::optional<double> parse_decimal(const std::string& text);
 // InvertiColori: any non-zero number is true; not a number -> false.
 Settings parse_settings(const std::string& zoom, const std::string& refresh,
                         const std::string& invert);
+// Lingua: "it", "en" or "auto" in any letter case; anything else (missing too) Italian.
+LanguageChoice parse_language(const std::string& value);
 
 // UnitaMisura and FormatoColore: one of the stored names below, else the default.
 Unit parse_unit(const std::string& text);
@@ -59,8 +67,10 @@ inline constexpr const char* kRefreshKey = "Refresh";
 inline constexpr const char* kInvertKey = "InvertiColori";
 inline constexpr const char* kUnitKey = "UnitaMisura";
 inline constexpr const char* kColorFormatKey = "FormatoColore";
+inline constexpr const char* kLanguageKey = "Lingua";
 inline constexpr const char* kUnitValues[] = {"px", "pxlog", "mm", "in", "pt"};
 inline constexpr const char* kColorFormatValues[] = {"hex", "RGB", "rgb", "hsl"};
+inline constexpr const char* kLanguageValues[] = {"it", "en", "auto"};
 
 // One key of the stored form. Written in this order (the file's bytes depend on it).
 struct StoredValue {

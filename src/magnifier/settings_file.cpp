@@ -236,6 +236,7 @@ Settings settings_from_text(const std::string& file) {
     Settings s = parse_settings(read(kZoomKey), read(kRefreshKey), read(kInvertKey));
     s.unit = parse_unit(read(kUnitKey));
     s.color_format = parse_color_format(read(kColorFormatKey));
+    s.language = parse_language(read(kLanguageKey));
     // Every key of the calibrations' section; the first of a name counts, valid or not.
     if (const auto calibrations = section_of(lines, text::kCalibrationSection)) {
         for (size_t i = calibrations->first; i < calibrations->second; ++i) {
@@ -258,6 +259,8 @@ std::string updated_settings_text(const std::string& old_text, const Settings& s
         {kUnitKey, kUnitValues[static_cast<int>(settings.unit)], settings.unit == Unit::Pixel});
     options.push_back({kColorFormatKey, kColorFormatValues[static_cast<int>(settings.color_format)],
                        settings.color_format == ColorFormat::Hex});
+    options.push_back({kLanguageKey, kLanguageValues[static_cast<int>(settings.language)],
+                       settings.language == LanguageChoice::Italian});
     std::string text = updated_section(old_text, text::kSettingsSection, options);
     if (settings.calibration.empty()) return text;
     std::vector<Entry> calibrations;

@@ -21,7 +21,7 @@ Settings settings_from_text(const std::string& file);
 // The file's text with the options stored in it and every other byte kept: a
 // value found is replaced where it stands, a key missing is added at the end of the
 // section (before the blank lines that close it), a missing section is added at the
-// end of the file. A unit or colour format at its default and an empty calibration
+// end of the file. A unit, colour format or language at its default and an empty calibration
 // are only written over a value the file has. New lines end with CRLF; "" gives the
 // whole file of a first start.
 std::string updated_settings_text(const std::string& old_text, const Settings& settings);

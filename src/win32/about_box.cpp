@@ -33,6 +33,7 @@ constexpr int kLogoWidth = 164, kLogoHeight = 27;
 
 // What the box needs while it is up; reached through DWLP_USER.
 struct AboutBox {
+    Language language;
     std::string version;
     LinkOpener open;
     Font bold;
@@ -49,7 +50,7 @@ HINSTANCE instance() {
 // "  Versione M.m.r" from the program's own version record; 0.0.0 when it has none.
 // Read from the resource itself: the version functions live in version.dll, which is
 // no known DLL (see libraries.h), and the fixed part of the record is all that is shown.
-std::string program_version() {
+std::string program_version(Language language) {
     int major = 0, minor = 0, revision = 0;
     const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(resource::kVersion),
                                       MAKEINTRESOURCEW(16));  // RT_VERSION
@@ -69,7 +70,7 @@ std::string program_version() {
             revision = LOWORD(info.dwFileVersionLS);
         }
     }
-    return version_text(major, minor, revision);
+    return version_text(major, minor, revision, language);
 }
 
 void append(std::vector<WORD>& t, const wchar_t* s) {
@@ -144,6 +145,7 @@ std::string site_host() {
 }
 
 void add_parts(HWND box) {
+    const Language language = state_of(box).language;
     constexpr int kLine = kWidth - 24, kText = kWidth - 28;
     HWND icon = add_part(box, L"STATIC", SS_ICON, kIcon, {14, 12, 32, 32});
     SendMessageW(
@@ -157,14 +159,14 @@ void add_parts(HWND box) {
              text::kAuthorMail);
     add_part(box, L"STATIC", SS_ETCHEDHORZ, kLowerLine, {12, 110, kLine, 2});
     add_part(box, L"STATIC", SS_LEFT, kCredit, {14, 118, kText, 32},
-             std::string(text::kCreditPrefix) + text::kPartner);
+             std::string(text::kCreditPrefix.in(language)) + text::kPartner);
     // The partner's logo: a framed name of the site standing for the picture.
     add_part(box, L"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, kLogo,
              {(kWidth - kLogoWidth) / 2, 156, kLogoWidth, kLogoHeight}, site_host());
     add_part(box, L"STATIC", SS_LEFT | SS_NOTIFY, kPartnerMail, {14, 192, kText, 16},
              text::kPartnerMail);
     add_part(box, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-             {kWidth - 92, kHeight - 38, 80, 26}, text::kOk);
+             {kWidth - 92, kHeight - 38, 80, 26}, text::kOk.in(language));
 }
 
 void add_tip(HWND tips, HWND box, int id, const std::string& tip) {
@@ -187,10 +189,11 @@ void add_tips(HWND box) {
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, box,
                                 nullptr, instance(), nullptr);
     if (!tips) return;
-    add_tip(tips, box, kAuthorMail, text::kMailTip);
-    add_tip(tips, box, kLogo, std::string(text::kSiteTipPrefix) + text::kPartnerSite);
-    add_tip(tips, box, kPartnerMail, text::kMailTip);
-    add_tip(tips, box, IDOK, text::kOkTip);
+    const Language language = state_of(box).language;
+    add_tip(tips, box, kAuthorMail, text::kMailTip.in(language));
+    add_tip(tips, box, kLogo, std::string(text::kSiteTipPrefix.in(language)) + text::kPartnerSite);
+    add_tip(tips, box, kPartnerMail, text::kMailTip.in(language));
+    add_tip(tips, box, IDOK, text::kOkTip.in(language));
 }
 
 // A link that cannot be opened is not reported: the box closes in any case.
@@ -257,8 +260,8 @@ void open_with_shell(HWND box, const std::string& target) {
     ShellExecuteW(box, nullptr, wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void show_about_box(HWND owner, LinkOpener open) {
-    AboutBox state{program_version(), open, Font()};
+void show_about_box(HWND owner, Language language, LinkOpener open) {
+    AboutBox state{language, program_version(language), open, Font()};
     std::vector<WORD> t = empty_template();
     DialogBoxIndirectParamW(instance(), reinterpret_cast<DLGTEMPLATE*>(t.data()), owner,
                             about_procedure, reinterpret_cast<LPARAM>(&state));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "magnifier/language.h"
 #include "win32/windows_headers.h"
 
 namespace vitrelo::win32 {
@@ -13,7 +14,8 @@ namespace vitrelo::win32 {
 using LinkOpener = void (*)(HWND box, const std::string& target);
 void open_with_shell(HWND box, const std::string& target);
 
-// Modal, owned by `owner` (may be null), topmost; returns once closed.
-void show_about_box(HWND owner, LinkOpener open = open_with_shell);
+// Modal, owned by `owner` (may be null), topmost, its texts in `language`; returns once
+// closed.
+void show_about_box(HWND owner, Language language, LinkOpener open = open_with_shell);
 
 }  // namespace vitrelo::win32

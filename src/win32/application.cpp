@@ -12,8 +12,8 @@ Application::Application(HINSTANCE instance)
     : instance_(instance),
       view_(instance, windows_, picture_),
       screen_(picture_),
-      shell_(instance, windows_.main),
-      dialogs_(windows_.main),
+      shell_(instance, windows_.main, view_.state().language),
+      dialogs_(windows_.main, view_.state().language),
       system_(windows_.main),
       controller_(Ports{screen_, view_, shell_, dialogs_, storage_, system_}) {}
 

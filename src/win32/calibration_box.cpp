@@ -24,6 +24,7 @@ constexpr int kMargin = 12, kBarTop = 84, kBarHeight = 24, kHeight = 160, kMinim
 struct CalibrationBox {
     Monitor monitor;
     double ppi;
+    Language language;
     int width = 0;  // the client area's, pixels
     bool dragging = false;
 };
@@ -76,9 +77,10 @@ void add_part(HWND box, const wchar_t* kind, DWORD style, int id, RECT r,
 void show_ppi(HWND box) {
     char number[32];
     std::snprintf(number, sizeof number, "%.1f", state_of(box).ppi);
+    const Language language = state_of(box).language;
     std::string text = number;
-    std::replace(text.begin(), text.end(), '.', ',');
-    SetDlgItemTextW(box, kPpi, wide(text::kCalibrationPpi + text).c_str());
+    std::replace(text.begin(), text.end(), '.', *text::kDecimalSeparator.in(language));
+    SetDlgItemTextW(box, kPpi, wide(text::kCalibrationPpi.in(language) + text).c_str());
     const RECT bar = bar_area(state_of(box));
     InvalidateRect(box, &bar, FALSE);
 }
@@ -99,21 +101,22 @@ void lay_out(HWND box) {
         return RECT{scaled(s, x), scaled(s, y), scaled(s, x) + width, scaled(s, y + h96)};
     };
     const int inner = s.width - scaled(s, 2 * kMargin);
+    const Language language = s.language;
     add_part(box, L"STATIC", SS_LEFT, kDiagonalLabel, at(kMargin, 15, scaled(s, 260), 16),
-             text::kCalibrationDiagonal);
+             text::kCalibrationDiagonal.in(language));
     add_part(box, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, kDiagonal,
              at(kMargin + 270, 12, scaled(s, 70), 22), "");
     add_part(box, L"STATIC", SS_LEFT, kCardLabel, at(kMargin, 44, inner, 34),
-             text::kCalibrationCard);
+             text::kCalibrationCard.in(language));
     add_part(box, L"STATIC", SS_LEFT, kPpi, at(kMargin, 118, scaled(s, 200), 16), "");
     add_part(box, L"BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
              {s.width - scaled(s, 184), height - scaled(s, 36), s.width - scaled(s, 104),
               height - scaled(s, 10)},
-             text::kOk);
+             text::kOk.in(language));
     add_part(box, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
              {s.width - scaled(s, 92), height - scaled(s, 36), s.width - scaled(s, 12),
               height - scaled(s, 10)},
-             text::kCancel);
+             text::kCancel.in(language));
     show_ppi(box);
 }
 
@@ -196,9 +199,11 @@ INT_PTR CALLBACK calibration_procedure(HWND box, UINT message, WPARAM wp, LPARAM
 
 }  // namespace
 
-std::optional<double> show_calibration_box(HWND owner, const Monitor& monitor, double ppi) {
-    CalibrationBox state{monitor, ppi};
-    std::vector<WORD> t = empty_template(text::kCalibrationTitlePrefix + monitor.name);
+std::optional<double> show_calibration_box(HWND owner, const Monitor& monitor, double ppi,
+                                           Language language) {
+    CalibrationBox state{monitor, ppi, language};
+    std::vector<WORD> t =
+        empty_template(std::string(text::kCalibrationTitlePrefix.in(language)) + monitor.name);
     const INT_PTR chosen =
         DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(t.data()),
                                 owner, calibration_procedure, reinterpret_cast<LPARAM>(&state));

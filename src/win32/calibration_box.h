@@ -9,8 +9,9 @@
 
 namespace vitrelo::win32 {
 
-// Modal, owned by `owner`, centred on `monitor`; starts from `ppi`. The pixels per inch
-// the user settled on, nullopt when cancelled.
-std::optional<double> show_calibration_box(HWND owner, const Monitor& monitor, double ppi);
+// Modal, owned by `owner`, centred on `monitor`, its texts in `language`; starts from
+// `ppi`. The pixels per inch the user settled on, nullopt when cancelled.
+std::optional<double> show_calibration_box(HWND owner, const Monitor& monitor, double ppi,
+                                           Language language);
 
 }  // namespace vitrelo::win32

@@ -66,11 +66,11 @@ std::optional<std::string> Win32Dialogs::save_as(const SaveRequest& request) {
 }
 
 void Win32Dialogs::about() {
-    show_about_box(owner_);
+    show_about_box(owner_, language_);
 }
 
 std::optional<double> Win32Dialogs::calibrate(const Monitor& monitor, double ppi) {
-    return show_calibration_box(owner_, monitor, ppi);
+    return show_calibration_box(owner_, monitor, ppi, language_);
 }
 
 }  // namespace vitrelo::win32

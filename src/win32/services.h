@@ -10,7 +10,9 @@ namespace vitrelo::win32 {
 
 class Win32Dialogs final : public Dialogs {
 public:
-    explicit Win32Dialogs(const HWND& owner) : owner_(owner) {}
+    // `language`: the one the window's texts are in, as the information box's.
+    Win32Dialogs(const HWND& owner, const Language& language)
+        : owner_(owner), language_(language) {}
     void message(const std::string& text, MessageKind kind) override;
     std::optional<std::string> save_as(const SaveRequest& request) override;
     void about() override;
@@ -18,6 +20,7 @@ public:
 
 private:
     const HWND& owner_;
+    const Language& language_;
 };
 
 // `path` in the form the file functions take: from MAX_PATH characters on, Windows
@@ -49,8 +52,8 @@ public:
     void copy_text(const std::string& text) override;
     std::string mail_client() override;
     bool open(const std::string& target) override;
-    bool open_help() override;
-    void open_help(const std::string& path);
+    bool open_help(const std::string& name) override;
+    void show_help(const std::string& path);
     void play(Sound sound) override;
     void quit() override;  // destroys the main window; the message loop then ends
 

@@ -93,7 +93,7 @@ bool Win32Shell::add_tray_icon() {
     data.uCallbackMessage = kTrayMessage;
     data.hIcon = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resource::kTrayIcon),
                                                IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR | LR_SHARED));
-    const std::wstring tip = wide(text::kTrayTip);
+    const std::wstring tip = wide(text::kTrayTip.in(language_));
     std::wcsncpy(data.szTip, tip.c_str(), 63);  // the first form's field holds 64
     // The shell's "TaskbarCreated" notice comes also after a change of the display's scale
     // or resolution and when a remote session connects, with the icon still there: adding

@@ -8,8 +8,10 @@ namespace vitrelo::win32 {
 
 class Win32Shell final : public Shell {
 public:
-    // `window` is the main window: the menu's owner and the icon's message target.
-    Win32Shell(HINSTANCE instance, const HWND& window) : instance_(instance), window_(window) {}
+    // `window` is the main window: the menu's owner and the icon's message target;
+    // `language` the one its texts are in, the icon's tip's.
+    Win32Shell(HINSTANCE instance, const HWND& window, const Language& language)
+        : instance_(instance), window_(window), language_(language) {}
     ~Win32Shell() override;
     Win32Shell(const Win32Shell&) = delete;
     Win32Shell& operator=(const Win32Shell&) = delete;
@@ -28,6 +30,7 @@ private:
 
     HINSTANCE instance_;
     const HWND& window_;
+    const Language& language_;
     HWND tray_window_ = nullptr;  // the window the icon was added for, while it is there
 };
 

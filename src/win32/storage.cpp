@@ -168,7 +168,14 @@ bool Win32Storage::file_exists(const std::string& path) {
 Settings Win32Storage::load_settings() {
     const std::optional<std::vector<uint8_t>> bytes =
         read_file(beside_program(text::kSettingsFile));
-    return settings_from_text(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
+    Settings s =
+        settings_from_text(bytes ? std::string(bytes->begin(), bytes->end()) : std::string());
+    // The language the user's Windows shows its own menus and dialogs in: the first of
+    // GetUserPreferredUILanguages (Vista on), and there since Windows 2000. Under Wine
+    // it follows LC_ALL, else LC_MESSAGES, else LANG.
+    const LANGID ui = GetUserDefaultUILanguage();
+    s.windows_language = PRIMARYLANGID(ui) == LANG_ITALIAN ? Language::Italian : Language::English;
+    return s;
 }
 
 // The whole file at once, replaced beside and renamed, so that a crash cannot leave

@@ -178,16 +178,16 @@ bool Win32System::open(const std::string& target) {
     return ShellExecuteExW(&info) != FALSE;
 }
 
-bool Win32System::open_help() {
-    const std::string path = beside_program(text::kHelpFile);
+bool Win32System::open_help(const std::string& name) {
+    const std::string path = beside_program(name);
     const DWORD attributes = GetFileAttributesW(wide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    open_help(path);
+    show_help(path);
     return true;
 }
 
-void Win32System::open_help(const std::string& path) {
+void Win32System::show_help(const std::string& path) {
     using HtmlHelp = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     // Never freed: the help window lives in this library after the call returns.
     const HMODULE library = load_system_library(L"hhctrl.ocx").release();

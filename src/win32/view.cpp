@@ -106,6 +106,8 @@ void Win32View::show(const ViewState& state) {
         state.swatch != old.swatch || state.reference != old.reference ||
         state.tool_icon != old.tool_icon)
         InvalidateRect(windows_.strip, nullptr, FALSE);
+    if (state.language != old.language)
+        set_tooltip(windows_.strip, 1, text::kCloseTip.in(state.language));
     show_lock(state, old);
     if (state.measure != old.measure) InvalidateRect(windows_.picture, nullptr, FALSE);
     // The pointer changes at once, not at the next move of the mouse.
@@ -160,7 +162,7 @@ void Win32View::lay_out(const Layout& layout) {
 
 void Win32View::show_lock(const ViewState& state, const ViewState& old) {
     if (state.lock_enabled != old.lock_enabled) EnableWindow(windows_.lock, state.lock_enabled);
-    if (state.lock == old.lock) return;
+    if (state.lock == old.lock && state.language == old.language) return;
     if (state.lock == LockIcon::Hidden) {
         ShowWindow(windows_.lock, SW_HIDE);
         return;
@@ -169,9 +171,10 @@ void Win32View::show_lock(const ViewState& state, const ViewState& old) {
     ShowWindow(windows_.lock, SW_SHOWNA);
     const HWND lock = windows_.lock;
     if (state.lock == LockIcon::Open)
-        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock), text::kLeaveCaptureTip);
+        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock),
+                    text::kLeaveCaptureTip.in(state.language));
     else if (state.lock == LockIcon::Closed)
-        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock), text::kUnlockTip);
+        set_tooltip(lock, reinterpret_cast<UINT_PTR>(lock), text::kUnlockTip.in(state.language));
 }
 
 void Win32View::set_tooltip(HWND tool_window, UINT_PTR id, const std::string& text) {
@@ -208,8 +211,8 @@ void Win32View::draw_credits() {
     const int width = picture_.size().width;
     // Each line starts where the one before ended, the first below an empty one.
     const int height = line_height(dc, normal);
-    print_centred(dc, normal, width, height, text::kCredits);
-    print_centred(dc, italic, width, 2 * height, text::kCreditsTeam);
+    print_centred(dc, normal, width, height, text::kCredits.in(state_.language));
+    print_centred(dc, italic, width, 2 * height, text::kCreditsTeam.in(state_.language));
 }
 
 // Layered windows exist from Windows 2000 on, and the program needs XP anyway. Should

@@ -303,7 +303,8 @@ void create_tooltip(HINSTANCE instance, Windows& w) {
     if (!tooltip) return;
     w.tooltip.reset(tooltip);
     add_tool(tooltip, w.lock, reinterpret_cast<UINT_PTR>(w.lock), TTF_IDISHWND, L"");
-    const std::wstring close_tip = wide(text::kCloseTip);
+    // In the language the view's first state gives it.
+    const std::wstring close_tip = wide(text::kCloseTip.in(Language::Italian));
     add_tool(tooltip, w.strip, 1, 0, close_tip.c_str());
 }
 

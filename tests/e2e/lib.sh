@@ -167,6 +167,7 @@ contrast
 unit: unit_px unit_pxlog unit_mm unit_in unit_pt calibrate
 color_format: format_hex format_RGB format_rgb format_hsl
 minimize
+language: language_it language_en language_auto
 help: help_contents about
 close
 ITEMS
@@ -191,17 +192,18 @@ image_command() {
     xdotool keyup ctrl   # the open menu stops the timer, so the picture stays frozen
     local keys && keys=$(menu_keys "$1") && choose $keys Return
 }
-# "Salva" as $1 in the program's folder, typed once the dialog suggests its name (then it takes
-# keys).
+# "Salva" as $1 in the program's folder, typed once the dialog (titled $2..., by default the
+# Italian title) suggests its name (then it takes keys).
 save_as_picture() {
     image_command image_save
-    wait_for 15 "the Save As dialog did not suggest SnapShotVitrelo" eval 'window_probe texts "Salva immagine" | grep -x SnapShotVitrelo >/dev/null'
+    SAVE_TITLE=${2:-Salva immagine}
+    wait_for 15 "the Save As dialog \"$SAVE_TITLE...\" did not suggest SnapShotVitrelo" eval 'window_probe texts "$SAVE_TITLE" | grep -x SnapShotVitrelo >/dev/null'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key alt+n type --delay 30 "$1"
     xdotool key Return
 }
-# Waits for a message box titled "Vitrelo", closes it with Return; its text must be $1.
+# Waits for a message box titled "Vitrelo" (its button OK, Ok in Italian), closes it with Return; its text must be $1.
 expect_message() {
-    wait_for 10 "no message box appeared" eval 'text=$(window_probe texts Vitrelo | grep -vx OK)'
+    wait_for 10 "no message box appeared" eval 'text=$(window_probe texts Vitrelo | grep -vix ok)'
     xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
     wait_for 10 "the message box did not close" _no_other_window
     [ "$text" = "$1" ] || fail "message: '$text', expected '$1'"

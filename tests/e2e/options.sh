@@ -3,7 +3,9 @@
 # "Dimensioni X-Y") and rewritten by "Chiudi" (Zoom in place, the other keys after it); "Immagine" on a picture frozen with Ctrl: "Salva" as a BMP, then over it ("No"
 # keeps it), "Invia immagine per posta" through the message file (the JPEG near the frozen
 # picture), window_probe.exe standing in for the mail program, with a temporary folder whose name
-# holds a blank, "&" and "%", then none (a message); " .5 x", "  6 x", "Griglia", "Inverti colori".
+# holds a blank, "&" and "%", then none (a message); " .5 x", "  6 x", "Griglia", "Inverti colori";
+# Lingua=auto Italian under an Italian Wine, then "English": Save As, a message, the millimetres
+# with a decimal point, the information box.
 # Throughout, DLLs planted beside the program under system DLLs' names are never loaded.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -20,7 +22,7 @@ reg_both_views add 'HKCR\.eml' /ve /d VitreloTestEml
 reg_both_views add 'HKCR\VitreloTestEml\shell\open\command' /ve /d "$recorder"
 show_screen_picture
 mkdir -p "$E2E_TMP/prog"
-printf '[Opzioni]\r\nZoom=4\r\nUnitaMisura=mm\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
+printf '[Opzioni]\r\nZoom=4\r\nUnitaMisura=mm\r\nLingua=auto\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127\r\n' >"$E2E_TMP/prog/Vitrelo.ini"
 # Each planted DLL leaves NAME.dll.loaded once loaded (rundll32 shows it on a copy). Told "n,b",
 # Wine looks in the program's folder first, as Windows does for DLLs that are no known DLLs.
 # version.dll is left out: Wine's own user32 imports it, Windows' does not (check_pe.sh shows
@@ -33,11 +35,12 @@ wine "C:\\windows\\$system\\rundll32.exe" "Z:${E2E_TMP//\//\\}\\prog\\control.dl
 rm "$E2E_TMP/prog/control.dll"*
 temp_folder() { for v in TEMP TMP; do reg_both_views add 'HKCU\Environment' /v $v /d "C:\\users\\$(id -un)\\Temp$1"; done; }
 temp_folder "\\$ODD_TEMP"   # for the programs started from now on
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
+# Wine's display language follows the locale it starts in.
+LC_ALL=it_IT.UTF-8 WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winmm,gdiplus=n,b" start_vitrelo
 temp_folder ""
 if ((WX > 512)); then ax=200 ay=380; else ax=800 ay=380; fi
 ZOOM=4   # the settings file's: the first live picture below is at 4x
-step "Zoom=4 read; \"Salva\" as picture.bmp"
+step "Zoom=4 read, Lingua=auto in Italian; \"Salva\" as picture.bmp"
 save_as_picture picture.bmp
 expect_message "Immagine salvata!"
 bmp=$PROG_DIR/picture.bmp
@@ -47,11 +50,11 @@ n=$(pixel_difference "$E2E_TMP/frozen.png" "$E2E_TMP/picture_bmp.png")
 step "\"Salva\" over picture.bmp asks first; \"No\" keeps the file"
 cp "$bmp" "$E2E_TMP/before.bmp"
 save_as_picture picture.bmp
-wait_for 15 "no question before replacing picture.bmp" eval 'window_probe texts "Salva immagine" | grep -q "&No"'
+wait_for 15 "no question before replacing picture.bmp" eval 'window_probe texts "Salva immagine" | grep -qx "&No"'
 for w in $(xdotool search --onlyvisible --name '^Salva immagine'); do
     xdotool windowfocus --sync "$w" key n 2>/dev/null || true
 done
-wait_for 15 "the question did not go away" eval '! window_probe texts "Salva immagine" | grep -q "&No"'
+wait_for 15 "the question did not go away" eval '! window_probe texts "Salva immagine" | grep -qx "&No"'
 # "Annulla", bottom right. Without a window manager a click that comes with the pointer's first
 # motion over a window only activates it: move first, then click.
 eval "$(xdotool getwindowgeometry --shell "$(_other_windows | head -n1)")"
@@ -92,10 +95,20 @@ wait_for_live_picture "$ax" "$ay"
 menu_choose invert
 INVERTED=1
 wait_for_live_picture "$ax" "$ay"
+step "\"English\": the Save As dialog, a message, millimetres and the information box in English"
+menu_choose language_en
+save_as_picture picture.gif "Save image: type the file name and choose the format"
+expect_message "Invalid file format!"
+menu_choose measure
+measure_reads "$ax" "$ay" 53 -26 " X 10.6   Y 5.2 mm"
+menu_choose about
+wait_for 10 "the information box is not in English" eval 'window_probe texts Vitrelo | grep -x "  Version 3.0.0" >/dev/null'
+xdotool windowfocus --sync "$(_other_windows | head -n1)" key Return
+wait_for 10 "the information box did not close" _no_other_window
 step "Alt+F4 ends the program as \"Chiudi\" does, the options saved"
 focus_window && xdotool key alt+F4
 wait_for 10 "the program did not end after Alt+F4" _ended
-printf '[Opzioni]\r\nZoom=5\r\nUnitaMisura=mm\r\nRefresh=2\r\nInvertiColori=-1\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127.0\r\n' |
+printf '[Opzioni]\r\nZoom=5\r\nUnitaMisura=mm\r\nLingua=en\r\nRefresh=2\r\nInvertiColori=-1\r\n[Calibrazione]\r\n\\\\.\\DISPLAY1=127.0\r\n' |
     cmp - "$PROG_DIR/Vitrelo.ini" ||
     fail "settings file: $(xxd "$PROG_DIR/Vitrelo.ini")"
 loaded=$(ls "$PROG_DIR"/*.loaded 2>/dev/null) && fail "DLLs taken from the program's folder: $loaded"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The download, run from the unpacked archive of the build under test (32-bit where it runs): the live picture (at the screen's edges:
 # monitors.sh), capture mode left by its padlock (its lock: the Win32-side tests); the tray and
-# back; a second start; the help beside the program; the colour readout and the contrast as the
-# strip's window text (what a screen reader reads); Shift+F10 for the menu; the settings file that "Chiudi"
-# writes on a first run (one that cannot be written: monitors.sh).
+# back; a second start; the help beside the program, Italian and English; the colour readout
+# and the contrast as the strip's window text (what a screen reader reads); Shift+F10 for the
+# menu; the settings file that "Chiudi" writes on a first run (one that cannot be written:
+# monitors.sh).
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 bash "$ROOT/scripts/package" >"$E2E_TMP/package.log" 2>&1 ||
@@ -11,7 +12,7 @@ bash "$ROOT/scripts/package" >"$E2E_TMP/package.log" 2>&1 ||
 for arch in win32 win64; do
     z=$ROOT/dist/Vitrelo-3.00-$arch.zip
     listing=$(unzip -Z1 "$z" | sort | tr '\n' ' ')
-    [ "$listing" = "Vitrelo/ Vitrelo/LEGGIMI.txt Vitrelo/Vitrelo.chm Vitrelo/Vitrelo.exe " ] ||
+    [ "$listing" = "Vitrelo/ Vitrelo/LEGGIMI.txt Vitrelo/Vitrelo.chm Vitrelo/Vitrelo.exe Vitrelo/Vitrelo_en.chm " ] ||
         fail "the $arch archive holds: $listing"
     unzip -p "$z" Vitrelo/Vitrelo.exe | cmp - "$ROOT/dist/$arch/Vitrelo.exe" ||
         fail "the $arch archive's program is not dist/$arch/Vitrelo.exe"
@@ -45,12 +46,16 @@ rc=0
 ((rc != 124)) || fail "the second instance did not end"
 kill -0 "$VITRELO_PID" 2>/dev/null || fail "the first instance has gone"
 [ "$(xdotool search --onlyvisible --name '^Vitrelo$' | wc -l)" = 1 ] || fail "not one Vitrelo window"
-step "\"Guida in linea\" with the help beside the program"
-menu_choose help_contents
-_help_window() { HELP=$(xdotool search --onlyvisible --name '^Vitrelo - Guida$' | head -n1) && [ -n "$HELP" ]; }
-wait_for 15 "the help did not open" _help_window
-xdotool windowfocus --sync "$HELP" key alt+F4   # without a window manager it covers us
-wait_for 10 "Alt+F4 did not close the help" eval '! _help_window'
+step "\"Guida in linea\" with the help beside the program: in English the English one"
+_help_window() { HELP=$(xdotool search --onlyvisible --name "^Vitrelo - $1\$" | head -n1) && [ -n "$HELP" ]; }
+# Italian last (the settings file stays a first run's); a right-click after the choice is lost.
+for language in Help:language_en Guida:language_it; do
+    menu_choose "${language#*:}"
+    open_menu shift+F10 && choose $(menu_keys help_contents) Return
+    wait_for 15 "the help \"Vitrelo - ${language%:*}\" did not open" _help_window "${language%:*}"
+    xdotool windowfocus --sync "$HELP" key alt+F4   # without a window manager it covers us
+    wait_for 10 "Alt+F4 did not close the help" eval '! _help_window "${language%:*}"'
+done
 step "\"Individua colore\": the strip's text is the readout"
 wait_for_colour_text() {
     xdotool mousemove "$1" "$2"

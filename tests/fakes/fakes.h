@@ -54,6 +54,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     std::optional<Size> maximum;               // the drag limit at 0.5x
     std::vector<std::optional<Point>> places;  // where each popup was asked to open
     int presents = 0;
+    std::set<std::string> helps;  // beside the fake program
 
     void log(const std::string& e) { events.push_back(e); }
     long count(const std::string& e) const { return std::count(events.begin(), events.end(), e); }
@@ -168,7 +169,7 @@ struct Fake : Screen, View, Shell, Dialogs, Storage, System {
     void copy_text(Text text) override { texts.push_back(text); }
     std::string mail_client() override { return client; }
     bool open(Text target) override { return log("open " + target), opens; }
-    bool open_help() override { return false; }  // no help file beside the fake program
+    bool open_help(Text name) override { return helps.count(name) && (log("help " + name), true); }
     void play(Sound s) override { sounds.push_back(s); }
     void quit() override { log("quit"); }
 };

@@ -27,12 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t n) {
                                        s.size() % 2 == 1,
                                        Unit(s.size() / 2 % vitrelo::kUnitCount),
                                        ColorFormat(s.size() / 10 % vitrelo::kColorFormatCount),
-                                       {{monitor, 20.0 + double(s.size() % 1981)}}};
+                                       {{monitor, 20.0 + double(s.size() % 1981)}},
+                                       vitrelo::LanguageChoice(s.size() / 40 % 3)};
         const vitrelo::Settings read =
             vitrelo::settings_from_text(vitrelo::updated_settings_text(s, wanted));
         if (read.zoom_index != wanted.zoom_index || read.refresh_index != wanted.refresh_index ||
             read.invert != wanted.invert || read.unit != wanted.unit ||
-            read.color_format != wanted.color_format ||
+            read.color_format != wanted.color_format || read.language != wanted.language ||
             vitrelo::monitor_ppi(read.calibration, monitor, 0) != wanted.calibration.at(monitor))
             std::abort();
         return 0;

@@ -20,21 +20,27 @@ TEST_F(ControllerTest, TheStartUpShowFadesInOnTheTimerThenTheRefreshStarts) {
 }
 
 TEST(ControllerStart, RunsWithTheStoredSettings) {
-    // Stored zoom, refresh, inversion -> the timer, the first capture's source, inverted.
-    const std::tuple<Settings, const char*, Size, bool> cases[] = {
-        {{2, 2, false}, "timer 100", {125, 93}, false},
-        {{4, 0, true}, "timer 10", {63, 47}, true},
-        {{0, 4, false}, "timer 500", {500, 372}, false}};
-    for (const auto& [stored, timer, source, inverted] : cases) {
+    using enum LanguageChoice;
+    using L = Language;
+    // Stored zoom, refresh, inversion, language (missing or unknown: Italian) with Windows' ->
+    // the timer, the first capture's source, inverted, the language of the texts.
+    const std::tuple<Settings, LanguageChoice, L, const char*, Size, bool, L> cases[] = {
+        {{2, 2, false}, Italian, L::English, "timer 100", {125, 93}, false, L::Italian},
+        {{4, 0, true}, English, L::Italian, "timer 10", {63, 47}, true, L::English},
+        {{0, 4, false}, Auto, L::Italian, "timer 500", {500, 372}, false, L::Italian},
+        {{2, 2, false}, Auto, L::English, "timer 100", {125, 93}, false, L::English}};
+    for (const auto& [stored, choice, windows, timer, source, inverted, language] : cases) {
         Fake f;
         Controller c{Ports{f, f, f, f, f, f}};
         f.controller = &c, f.stored = stored;
+        f.stored.language = choice, f.stored.windows_language = windows;
         for (c.start(); c.state().startup != Startup::Over;)
             c.tick();
         c.tick();  // the first capture: none during the show
         EXPECT_EQ(V(f.events.end() - 2, f.events.end()), (V{timer, "enabled"}));
         ASSERT_EQ(f.captures.size(), 1u);
-        EXPECT_EQ(std::tuple(f.captures[0].source.size(), f.inverted), std::tuple(source, inverted))
+        EXPECT_EQ(std::tuple(f.captures[0].source.size(), f.inverted, f.shown->language),
+                  std::tuple(source, inverted, language))
             << stored.zoom_index;
     }
 }
@@ -127,7 +133,7 @@ TEST_F(ControllerTest, TheCtrlPauseGreysCaptureButOffersTheImage) {
     controller.right_button_down();
     const std::vector<MenuItem>& m = f.menus.back();
     EXPECT_EQ(std::tuple(m[3].text, m[3].enabled, m[5].text, m[5].enabled),
-              std::tuple(text::kMenuImage, true, text::kMenuCapture, false));
+              std::tuple("Immagine", true, "Cattura Immagine", false));
     EXPECT_EQ(std::tuple(shown().lock, shown().lock_enabled), std::tuple(LockIcon::Pin, false));
 }
 
@@ -482,8 +488,8 @@ TEST_F(ControllerTest, ADpiChangeTakesTheSuggestionAtLeastAtTheMinimumAndResizes
 }
 
 // What a message box leaves in the event log.
-V box(const std::string& text) {
-    return {"not topmost", "message " + text, "topmost"};
+V box(const vitrelo::Text& text, Language language = Language::Italian) {
+    return {"not topmost", std::string("message ") + text.in(language), "topmost"};
 }
 
 TEST_F(ControllerTest, TheTimerStopsWhileSomethingWaitsAndInTheTray) {
@@ -539,6 +545,27 @@ TEST_F(ControllerTest, TheTimerStopsWhileSomethingWaitsAndInTheTray) {
         EXPECT_EQ(f.events, step.events) << step.what;
     }
     EXPECT_EQ(f.places[3], (Point{125, 93})) << "the keyboard's menu at the picture's centre";
+}
+
+TEST_F(ControllerTest, ALanguageChosenAppliesAtOnceToTheWindowTheHelpAndTheSettings) {
+    run(K::Contrast), settle_at(kOutside);
+    choose(K::Language, 1);  // the contrast's readout rewritten at once, before any tick
+    controller.right_button_down();
+    EXPECT_EQ(std::tuple(shown().language, f.menus.back().back().text, shown().readout),
+              std::tuple(Language::English, "Close",
+                         contrast_readout(shown().swatch, kWhite, Language::English)));
+    // The help in the language shown, else in the other, else a message.
+    const std::tuple<std::set<std::string>, V> helps[] = {
+        {std::set<std::string>{}, box(text::kHelpMissing, Language::English)},
+        {{"Vitrelo.chm"}, {"help Vitrelo.chm"}},
+        {{"Vitrelo.chm", "Vitrelo_en.chm"}, {"help Vitrelo_en.chm"}}};
+    for (const auto& [files, events] : helps) {
+        f.helps = files, f.events.clear(), run(K::Help);
+        EXPECT_EQ(f.events, events) << files.size();
+    }
+    choose(K::Language, 2), run(K::Close);  // as Windows: Italian here
+    EXPECT_EQ(std::tuple(shown().language, f.saved.at(0).language),
+              std::tuple(Language::Italian, LanguageChoice::Auto));
 }
 
 class ImageCommands : public ControllerTest {
@@ -618,16 +645,21 @@ TEST_F(ImageCommands, TheMailGoesTheWayOfTheMailProgram) {
 }
 
 TEST_F(ImageCommands, SaveAsksInTheProgramsFolderForTheFormatsAvailable) {
-    // JPEG and PNG writers there -> the dialog's title and filter. Cancelled: nothing else happens.
-    const std::tuple<bool, const char*, const char*> cases[] = {
-        {true, text::kSaveTitleAllFormats, text::kSaveFilterAllFormats},
-        {false, text::kSaveTitleBmpOnly, text::kSaveFilterBmpOnly}};
-    for (const auto& [can_jpeg, title, filter] : cases) {
+    // JPEG and PNG writers there, language -> the dialog's title and filter. Cancelled: nothing
+    // else happens.
+    using enum Language;
+    const std::tuple<bool, Language, vitrelo::Text, vitrelo::Text> cases[] = {
+        {true, Italian, text::kSaveTitleAllFormats, text::kSaveFilterAllFormats},
+        {false, Italian, text::kSaveTitleBmpOnly, text::kSaveFilterBmpOnly},
+        {true, English, text::kSaveTitleAllFormats, text::kSaveFilterAllFormats}};
+    for (const auto& [can_jpeg, language, title, filter] : cases) {
+        run(K::Language, static_cast<int>(language));  // the choices' order
         image(ImageCommand::Save, can_jpeg);
         const SaveRequest& r = f.requests.at(0);
         EXPECT_EQ(
             std::tie(r.title, r.filter, r.initial_folder, r.name, r.default_extension, f.events),
-            std::tuple(title, filter, "C:\\Vitrelo", "SnapShotVitrelo", "bmp", V{}));
+            std::tuple(title.in(language), filter.in(language), "C:\\Vitrelo", "SnapShotVitrelo",
+                       "bmp", V{}));
     }
 }
 
@@ -636,15 +668,15 @@ TEST_F(ImageCommands, SaveWritesByTheExtension) {
     // A BMP of 250 x 186 pixels: rows of 752 bytes, 139926 in all.
     const std::vector<uint8_t> bmp = {'B', 'M', 0x96, 0x22, 0x02, 0}, none;
     // Path, JPEG writer, writes, a file there before -> message, the file's first bytes.
-    const std::tuple<const char*, bool, Writes, bool, const char*, std::vector<uint8_t>> cases[] = {
-        {"C:\\d\\a.bmp", true, Work, true, text::kSaved, bmp},
-        {"C:\\d\\A.JPG", true, Work, false, text::kSaved, jpeg},
-        {"C:\\d\\a.jpg", false, Work, false, text::kSaveFailed, none},
-        {"C:\\d\\a.Png", true, Work, false, text::kSaved, {'P', 250, 0}},
-        {"C:\\d\\a.gif", true, Work, false, text::kBadFormat, none},
-        {"C:\\d\\a.jpg", true, Fail, true, text::kSaveFailed, none},
-        {"C:\\d\\a.bmp", true, Throw, false, text::kSaveFailed, none},  // the next row still runs
-        {"", true, Work, false, text::kSaveFailed, none}};              // the dialog failed
+    const std::tuple<const char*, bool, Writes, bool, vitrelo::Text, std::vector<uint8_t>> cases[] =
+        {{"C:\\d\\a.bmp", true, Work, true, text::kSaved, bmp},
+         {"C:\\d\\A.JPG", true, Work, false, text::kSaved, jpeg},
+         {"C:\\d\\a.jpg", false, Work, false, text::kSaveFailed, none},
+         {"C:\\d\\a.Png", true, Work, false, text::kSaved, {'P', 250, 0}},
+         {"C:\\d\\a.gif", true, Work, false, text::kBadFormat, none},
+         {"C:\\d\\a.jpg", true, Fail, true, text::kSaveFailed, none},
+         {"C:\\d\\a.bmp", true, Throw, false, text::kSaveFailed, none},  // the next row still runs
+         {"", true, Work, false, text::kSaveFailed, none}};              // the dialog failed
     for (const auto& [path, can_jpeg, writes, old_file, message, start] : cases) {
         f.answer = path;
         f.files.clear();

@@ -58,7 +58,8 @@ TEST(Base64, AlphabetPaddingAndLinesOf68WithTheRemainderOnTheLast) {
 
 TEST(Mail, TheMessageMatchesTheGoldenFile) {
     const std::vector<uint8_t> hello = {'H', 'e', 'l', 'l', 'o'};
-    EXPECT_EQ(mail_message_text(text::kMailSubject, "C:\\Temp\\SnapShotVitrelo.jpg", hello),
+    EXPECT_EQ(mail_message_text(text::kMailSubject.in(Language::Italian),
+                                "C:\\Temp\\SnapShotVitrelo.jpg", hello),
               golden("export_mail_image.eml"));
 }
 

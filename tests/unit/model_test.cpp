@@ -115,11 +115,16 @@ TEST(Measures, UnitsByTheMonitorsDpiAndPixelsPerInchWithADecimalComma) {
         {50, 25, Millimetre, 96, 120, " X 10,6   Y 5,3 mm", "10,6 x 5,3 mm"},
         {50, 25, Inch, 96, 120, " X 0,42   Y 0,21 in", "0,42 x 0,21 in"},
         {40, 0, Point, 144, 96, " X 30   Y 0 pt", "30 x 0 pt"}};
+    constexpr Language it = Language::Italian, en = Language::English;
     for (const auto& [dx, dy, unit, dpi, ppi, readout, copied] : cases) {
-        EXPECT_EQ(distance_readout(dx, dy, unit, {dpi, ppi}), readout);
-        EXPECT_EQ(distance_text(dx, dy, unit, {dpi, ppi}), copied);
+        EXPECT_EQ(distance_readout(dx, dy, unit, {dpi, ppi}, it), readout);
+        EXPECT_EQ(distance_text(dx, dy, unit, {dpi, ppi}, it), copied);
     }
-    EXPECT_EQ(unit_number(2.96, Unit::Millimetre), "3");  // rounded, then no ",0"
+    // In English a decimal point and the units' English names.
+    EXPECT_EQ(std::pair(distance_readout(61, 30, LogicalPixel, {192, 96}, en),
+                        distance_text(50, 25, Inch, {96, 120}, en)),
+              std::pair(std::string(" X 30.5   Y 15 logical px"), std::string("0.42 x 0.21 in")));
+    EXPECT_EQ(unit_number(2.96, Unit::Millimetre, it), "3");  // rounded, then no ",0"
     // A calibration in any letter case, else the reported size within 20-2000, else 96.
     const std::map<std::string, double> calibrated{{"\\\\.\\DISPLAY1", 127}};
     const std::tuple<const char*, double, double> monitors[] = {
@@ -146,11 +151,14 @@ TEST(Colors, FormatsAndTheWcagContrastWithItsVerdict) {
     const std::pair<Color, const char*> ratios[] = {
         {0x000000, " 21,00:1 AAA"},      {0x595959, " 7,00:1 AAA"},       {0x757575, " 4,61:1 AA"},
         {0x777777, " 4,48:1 AA grande"}, {0x949494, " 3,03:1 AA grande"}, {0x999999, " 2,85:1 no"}};
+    constexpr Language it = Language::Italian, en = Language::English;
     for (const auto& [color, text] : ratios) {
-        EXPECT_EQ(contrast_readout(color, kWhite), text);
-        EXPECT_EQ(contrast_readout(kWhite, color), text);
+        EXPECT_EQ(contrast_readout(color, kWhite, it), text);
+        EXPECT_EQ(contrast_readout(kWhite, color, it), text);
     }
-    EXPECT_EQ(contrast_readout(0x0000FF, 0x0000FF), " 1,00:1 no");
+    EXPECT_EQ(contrast_readout(0x0000FF, 0x0000FF, it), " 1,00:1 no");
+    EXPECT_EQ(V({contrast_readout(0x777777, kWhite, en), contrast_readout(0x999999, kWhite, en)}),
+              (V{" 4.48:1 AA large", " 2.85:1 fail"}));
 }
 
 // Item texts, "-" for separators; a disabled item in brackets, a checked one starred, the
@@ -196,26 +204,45 @@ TEST(Menu, ItemsChecksAndGreyFollowTheState) {
     m = build_menu(s);
     EXPECT_EQ(shown({m[4], m[8], m[10]}),
               (V{"[Individua colore]", "[Dimensioni X-Y]", "*Contrasto"}));
+    s.language = Language::English, s.settings.language = LanguageChoice::Auto;
+    m = build_menu(s);
+    EXPECT_EQ(shown({m[4], m[8], m[10], m[11], m[12]}),
+              (V{"[Pick colour]", "[Measure X-Y]", "*Contrast", "Units", "Colour format"}));
+    EXPECT_EQ(shown(m[16].children), (V{"Italiano", "English", "oCome Windows / As Windows"}));
     s.window_shown = false;  // in the tray
-    EXPECT_EQ(shown(build_menu(s)), (V{"!Ripristina", "-", "Chiudi"}));
+    EXPECT_EQ(shown(build_menu(s)), (V{"!Restore", "-", "Close"}));
 }
 
 TEST(Menu, IdsGiveTheCommandsBack) {
     const std::vector<MenuItem> m = build_menu(MenuState{});
-    EXPECT_EQ(shown(m[16].children), (V{"Guida in linea", "Informazioni"}));
-    // Zoom, Size, Refresh, Immagine, the units, the colour formats: each item its own index.
+    EXPECT_EQ(shown(m[17].children), (V{"Guida in linea", "Informazioni"}));
+    // Zoom, Size, Refresh, Immagine, the units, the colour formats, Lingua: item = index.
     using enum CommandKind;
-    const std::pair<size_t, CommandKind> arrays[] = {{0, Zoom},  {1, Size},  {2, Refresh},
-                                                     {3, Image}, {11, Unit}, {12, ColorFormat}};
+    const std::pair<size_t, CommandKind> arrays[] = {{0, Zoom},     {1, Size},  {2, Refresh},
+                                                     {3, Image},    {11, Unit}, {12, ColorFormat},
+                                                     {16, Language}};
     for (const auto& [i, kind] : arrays)
         for (size_t k = 0; k < (kind == Unit ? kUnitCount : m[i].children.size()); ++k)
             EXPECT_EQ(command_from_id(m[i].children[k].id), (Command{kind, int(k)}));
-    EXPECT_EQ(command_from_id(m[16].children[1].id), Command{About});
+    EXPECT_EQ(command_from_id(m[17].children[1].id), Command{About});
     EXPECT_EQ(command_from_id(m[11].children[6].id), Command{Calibrate});
     EXPECT_EQ(command_from_id(m[10].id), Command{Contrast});
     EXPECT_EQ(command_from_id(m[9].id), Command{CopyColor});
-    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1605, 1704, 1900})
+    for (int id : {0, -100, 99, 109, 205, 305, 403, 501, 1002, 1203, 1705, 1804, 2000})
         EXPECT_FALSE(command_from_id(id)) << id;
+}
+
+TEST(Texts, BothFormsMustBeThereWithTheSamePlaceholdersAndKey) {
+    // Italian, English -> they agree.
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"Copia\tC", "Copy\tC", true},    {"Copia\tC", "Copy\tK", false},
+        {"Copia\tC", "Copy", false},      {"Copia", "Copy\tC", false},
+        {"Copia", nullptr, false},        {"", "Copy", false},
+        {"{n} di {m}", "{m}: {n}", true}, {"{n} di {m}", "{n} of {n}", false},
+        {"%d px", "%d pixels", true},     {"%d px", "%s px", false},
+        {"Copia", "Copy %s", false}};
+    for (const auto& [it, en, agree] : cases)
+        EXPECT_EQ(forms_agree(it, en), agree) << (it ? it : "null") << " / " << (en ? en : "null");
 }
 
 TEST(Overlays, GridLinesEveryStepInAlternatingGreys) {
@@ -279,22 +306,41 @@ TEST(SettingsFile, RewritingChangesOnlyTheThreeValues) {
               "[Calibrazione]\r\n\\\\.\\display1=109.4\r\n");
 }
 
+TEST(SettingsFile, TheLanguageIsWrittenOnlyOnceChosen) {
+    using C = LanguageChoice;
+    const std::string first = "[Opzioni]\r\nRefresh=2\r\nZoom=2\r\nInvertiColori=0\r\n";
+    // Old text, choice -> the new text.
+    const std::tuple<std::string, C, std::string> writes[] = {
+        {"", C::Italian, first},
+        {"", C::English, first + "Lingua=en\r\n"},
+        {"", C::Auto, first + "Lingua=auto\r\n"},
+        {"[Opzioni]\r\nLingua=en\r\n", C::Italian,
+         "[Opzioni]\r\nLingua=it\r\nRefresh=2\r\nZoom=2\r\nInvertiColori=0\r\n"}};
+    for (const auto& [old_text, choice, text] : writes) {
+        Settings s;
+        s.language = choice;
+        EXPECT_EQ(updated_settings_text(old_text, s), text) << old_text << int(choice);
+    }
+}
+
 TEST(SettingsFile, ReadingFollowsTheProfileRules) {
-    // Text -> zoom, refresh, inversion; the defaults are 2, 2, off.
-    const std::tuple<std::string, int, int, bool> cases[] = {
-        {"[opzioni]\r\nZOOM=4\r\n", 4, 2, false},
-        {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\n", 3, 1, false},
-        {"[Opzioni]\nZoom=1\nZoom=3\n", 1, 2, false},
-        {"[Opzioni]\r\n[B]\r\nZoom=5\r\n", 2, 2, false},
-        {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false},
-        {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false},
-        {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1", 2, 2, true},
-        {utf16(u"[Opzioni]\r\nZoom=3\r\n"), 3, 2, false},
-        {"", 2, 2, false}};
-    for (const auto& [text, zoom, refresh, invert] : cases) {
+    // Text -> zoom, refresh, inversion, language; the defaults are 2, 2, off, Italian.
+    using enum LanguageChoice;
+    const std::tuple<std::string, int, int, bool, LanguageChoice> cases[] = {
+        {"[opzioni]\r\nZOOM=4\r\nlingua=EN\r\n", 4, 2, false, English},
+        {"[Opzioni]\r\n  Zoom =  \" 3 \" \r\nRefresh='1'\r\nLingua=auto", 3, 1, false, Auto},
+        {"[Opzioni]\nZoom=1\nZoom=3\nLingua=it\n", 1, 2, false, Italian},
+        {"[Opzioni]\r\n[B]\r\nZoom=5\r\nLingua=en\r\n", 2, 2, false, Italian},
+        {"[Opzioni]\r\nRefresh=1\r\n[Opzioni]\r\nZoom=5\r\n", 2, 1, false, Italian},
+        {"Zoom=5\r\n[B]\r\nZoom=5\r\n[ Opzioni ]\r\nZoom=5\r\n", 2, 2, false, Italian},
+        {"\xEF\xBB\xBF[Opzioni]\r\nInvertiColori=-1\r\nLingua=fr", 2, 2, true, Italian},
+        {"[Opzioni]\r\nLingua=eng", 2, 2, false, Italian},
+        {utf16(u"[Opzioni]\r\nZoom=3\r\nLingua=en\r\n"), 3, 2, false, English},
+        {"", 2, 2, false, Italian}};
+    for (const auto& [text, zoom, refresh, invert, language] : cases) {
         const Settings s = settings_from_text(text);
-        EXPECT_EQ(std::tuple(s.zoom_index, s.refresh_index, s.invert),
-                  std::tuple(zoom, refresh, invert))
+        EXPECT_EQ(std::tuple(s.zoom_index, s.refresh_index, s.invert, s.language),
+                  std::tuple(zoom, refresh, invert, language))
             << text;
     }
     // UnitaMisura, FormatoColore: the stored names exactly, else the defaults.

@@ -47,7 +47,8 @@ TEST(AboutBox, ALinkOpensItsAddressAndClosesTheBoxOkAndCancelOnlyClose) {
         opened.clear(), clicked = part, outcome = NotYet;
         const UINT_PTR timer = SetTimer(nullptr, 0, 30, tick);
         vitrelo::win32::show_about_box(
-            nullptr, [](HWND, const std::string& target) { opened.push_back(target); });
+            nullptr, vitrelo::Language::Italian,
+            [](HWND, const std::string& target) { opened.push_back(target); });
         KillTimer(nullptr, timer);
         ASSERT_TRUE(outcome == Acted || outcome == LeftOpen)
             << "case " << &c - cases << ": no box, or no such part";

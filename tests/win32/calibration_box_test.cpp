@@ -46,7 +46,7 @@ TEST(CalibrationBox, TheDiagonalOrTheBarGiveThePixelsPerInchShownAndOkKeepsThem)
         act = what, shown_ppi = text, outcome = NotYet;
         const UINT_PTR timer = SetTimer(nullptr, 0, 30, tick);
         const std::optional<double> got =
-            vitrelo::win32::show_calibration_box(nullptr, monitor, 96);
+            vitrelo::win32::show_calibration_box(nullptr, monitor, 96, vitrelo::Language::Italian);
         KillTimer(nullptr, timer);
         EXPECT_EQ(outcome, Acted) << text;
         EXPECT_NEAR(got.value_or(-1), ppi.value_or(-1), 0.01) << text;

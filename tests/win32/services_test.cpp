@@ -97,8 +97,9 @@ std::optional<std::string> save_as_typed(const std::wstring& name) {
     const Handle thread(
         CreateThread(nullptr, 0, typist, const_cast<wchar_t*>(name.c_str()), 0, nullptr));
     const HWND no_owner = nullptr;
+    const vitrelo::Language language = vitrelo::Language::Italian;
     const auto path =
-        Win32Dialogs(no_owner).save_as({"Save test", "Bitmap|*.bmp|", "", "x", "bmp"});
+        Win32Dialogs(no_owner, language).save_as({"Save test", "Bitmap|*.bmp|", "", "x", "bmp"});
     WaitForSingleObject(thread.get(), INFINITE);
     return path;
 }
