@@ -140,7 +140,9 @@ open_menu() {
 }
 _menu_open() { MENU=$(_other_windows | grep -vxF "${_already_open:-none}" | head -n1) && [ -n "$MENU" ]; }
 _menu_closed() { ! xdotool search --onlyvisible --classname '^vitrelo\.exe$' | grep -x "$MENU" >/dev/null; }
-choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _menu_closed; }
+# Then waits for the program to answer a message: until its thread has left the menu's loop,
+# Wine drops a right-click (the next open_menu's).
+choose() { xdotool key "$@" && wait_for 10 "the menu did not close after $*" _menu_closed && { window_probe >/dev/null || true; }; }
 # The popup menu's items in the program's order, a submenu's after a colon. MENU_KEYS[COMMAND]
 # are the keys that reach an item of the menu just opened: nothing is highlighted then, so Down
 # once more than the item's place (disabled items take a place, separators none); Right opens a
