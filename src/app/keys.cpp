@@ -49,8 +49,11 @@ void Controller::copy_color(ColorForm form, std::optional<Color> color) {
     if (!color) return;
     ports_.system.copy_text(color_text(
         *color, form == ColorForm::Chosen ? state_.settings.color_format : ColorFormat::Rgb));
-    // The contrast's reference from now on.
+    // The contrast's reference from now on; a ratio shown is against it at once (over a
+    // frozen picture no tick would redo it before the pointer moves).
     state_.reference_color = *color;
+    if (state_.tool == Tool::Contrast && !state_.view.readout.empty())
+        state_.view.readout = color_readout_of(state_.view.swatch);
     show_view();
 }
 

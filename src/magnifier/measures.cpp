@@ -10,7 +10,6 @@ namespace vitrelo {
 
 namespace {
 
-constexpr double kMillimetresPerInch = 25.4;
 constexpr double kPointsPerInch = 72;
 
 int decimals(Unit unit) {

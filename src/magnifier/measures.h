@@ -53,5 +53,6 @@ std::string distance_text(int32_t dx, int32_t dy, Unit unit, const Scale& scale,
 double ppi_from_diagonal(int32_t width, int32_t height, double inches);
 double ppi_from_card(int32_t bar_pixels);
 constexpr double kCardMillimetres = 85.6;
+constexpr double kMillimetresPerInch = 25.4;
 
 }  // namespace vitrelo

@@ -38,7 +38,7 @@ int scaled(const CalibrationBox& s, int pixels) {
 }
 
 int bar_length(const CalibrationBox& s) {
-    return round_even(s.ppi * kCardMillimetres / 25.4);
+    return round_even(s.ppi * kCardMillimetres / kMillimetresPerInch);
 }
 
 RECT bar_area(const CalibrationBox& s) {
@@ -85,11 +85,15 @@ void show_ppi(HWND box) {
     InvalidateRect(box, &bar, FALSE);
 }
 
-// Wide enough for the bar at its present length, within the monitor; centred on it.
+// Wide enough for the bar of a screen up to twice as dense as its DPI says (a small laptop
+// screen at 100 % has some 160 pixels an inch), or longer if it is already, within the
+// monitor; centred on it.
 void lay_out(HWND box) {
     CalibrationBox& s = state_of(box);
+    const int longest = std::max(
+        bar_length(s), round_even(2.0 * s.monitor.dpi * kCardMillimetres / kMillimetresPerInch));
     s.width = std::max(scaled(s, kMinimumWidth),
-                       std::min(s.monitor.width - 40, bar_length(s) + scaled(s, 4 * kMargin)));
+                       std::min(s.monitor.width - 40, longest + scaled(s, 4 * kMargin)));
     const int height = scaled(s, kHeight);
     RECT r{0, 0, s.width, height};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)), FALSE,

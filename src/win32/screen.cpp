@@ -1,6 +1,9 @@
 #include "win32/screen.h"
 
+#include <cmath>
+
 #include "magnifier/capture.h"
+#include "magnifier/measures.h"
 #include "win32/libraries.h"
 #include "win32/text.h"
 
@@ -22,14 +25,13 @@ int virtual_key(Key key) {
     return 0;
 }
 
-constexpr double kMillimetresPerInch = 25.4;
-
 }  // namespace
 
 Win32Screen::Win32Screen(Picture& picture)
     : picture_(picture),
       screen_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)),
-      shcore_(load_system_library(L"shcore.dll")) {}
+      shcore_(load_system_library(L"shcore.dll")),
+      dpi_for_monitor_(library_function<DpiForMonitor>(shcore_.get(), "GetDpiForMonitor")) {}
 
 // The whole area (the bars cover the taskbar too, as on one screen).
 Monitor Win32Screen::monitor(HMONITOR handle) {
@@ -45,11 +47,9 @@ Monitor Win32Screen::monitor(HMONITOR handle) {
     m.name = utf8(info.szDevice);
     // The effective DPI, the one the system scales this monitor by; before Windows 8.1
     // every monitor has the system's.
-    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-    const auto dpi_for_monitor = library_function<DpiForMonitor>(shcore_.get(), "GetDpiForMonitor");
     UINT x = 0, y = 0;
-    if (dpi_for_monitor && SUCCEEDED(dpi_for_monitor(handle, 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) &&
-        x > 0)
+    if (dpi_for_monitor_ &&
+        SUCCEEDED(dpi_for_monitor_(handle, 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) && x > 0)
         m.dpi = static_cast<int>(x);
     else if (screen_ && GetDeviceCaps(screen_.get(), LOGPIXELSX) > 0)
         m.dpi = GetDeviceCaps(screen_.get(), LOGPIXELSX);
@@ -58,14 +58,18 @@ Monitor Win32Screen::monitor(HMONITOR handle) {
 }
 
 // The physical width a monitor reports (its EDID's, as the system gives it through a DC
-// of the device), against its width in pixels; 0 when it reports none.
+// of the device), against its width in pixels; 0 when it reports none. Display drivers
+// that give the system no size (the usual case since Windows Vista) get one worked out
+// from the logical DPI: that is no measure of the screen, and counts as none.
 double Win32Screen::reported_ppi(const wchar_t* device) {
     for (const auto& [name, ppi] : reported_ppi_)
         if (name == device) return ppi;
     const Dc dc(CreateDCW(L"DISPLAY", device, nullptr, nullptr));
     const int millimetres = dc ? GetDeviceCaps(dc.get(), HORZSIZE) : 0;
     const int pixels = dc ? GetDeviceCaps(dc.get(), HORZRES) : 0;
-    const double ppi = millimetres > 0 ? pixels * kMillimetresPerInch / millimetres : 0;
+    const int logical = dc ? GetDeviceCaps(dc.get(), LOGPIXELSX) : 0;
+    double ppi = millimetres > 0 ? pixels * kMillimetresPerInch / millimetres : 0;
+    if (std::abs(ppi - logical) <= 0.01 * logical) ppi = 0;
     reported_ppi_.emplace_back(device, ppi);
     return ppi;
 }

@@ -40,6 +40,8 @@ private:
     // whole desktop across every monitor, in the same coordinates as the pointer.
     Dc screen_;
     Module shcore_;  // GetDpiForMonitor, Windows 8.1 on
+    using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    DpiForMonitor dpi_for_monitor_;  // null before it
 };
 
 }  // namespace vitrelo::win32

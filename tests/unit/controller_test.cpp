@@ -406,6 +406,9 @@ TEST_F(ControllerTest, TheContrastIsWithTheLastColourCopiedLiveAndOnAFrozenPictu
     f.at(3, 4) = 0;  // black
     controller.pointer_moved({3, 4}, false);
     EXPECT_EQ(std::tie(shown().swatch, shown().readout), std::tuple(0u, " 12,09:1 AAA"));
+    f.mouse = {106, 107};  // the picture's pixel 3,4: copied, the ratio is against it at once
+    run(K::CopyColor);
+    EXPECT_EQ(std::tie(shown().reference, shown().readout), std::tuple(0u, " 1,00:1 no"));
     run(K::Contrast);
     EXPECT_EQ(std::tie(shown().strip_shown, shown().reference), std::tuple(false, std::nullopt));
 }
