@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "magnifier/measures.h"
 #include "magnifier/pixel_tools.h"
 #include "magnifier/texts.h"
 
@@ -81,11 +82,12 @@ std::string contrast_readout(Color a, Color b, Language language) {
                           : ratio >= 4.5 ? text::kContrastVerdicts[1]
                           : ratio >= 3   ? text::kContrastVerdicts[2]
                                          : text::kContrastVerdicts[3];
-    char number[16];
-    std::snprintf(number, sizeof number, "%.2f", ratio);
-    std::string shown = number;
-    std::replace(shown.begin(), shown.end(), '.', *text::kDecimalSeparator.in(language));
-    return " " + shown + ":1 " + verdict.in(language);
+    // Appended, not " " + ...: GCC 12 warns falsely (-Wrestrict) on that at -O3.
+    std::string readout = " ";
+    readout += decimal_text(ratio, 2, language);
+    readout += ":1 ";
+    readout += verdict.in(language);
+    return readout;
 }
 
 }  // namespace vitrelo

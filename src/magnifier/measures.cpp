@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "magnifier/settings.h"
 #include "magnifier/texts.h"
 
 namespace vitrelo {
@@ -21,15 +22,6 @@ int decimals(Unit unit) {
         default:
             return 1;
     }
-}
-
-bool same_name(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 std::string suffixed(const std::string& text, Unit unit, Language language) {
@@ -71,18 +63,21 @@ double in_unit(double device_pixels, Unit unit, const Scale& scale) {
     return device_pixels;
 }
 
-std::string unit_number(double value, Unit unit, Language language) {
+std::string decimal_text(double value, int decimals, Language language) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals(unit), value);
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
     std::string s = text;
-    const size_t point = s.find('.');
-    if (point == std::string::npos) return s;
+    if (const size_t point = s.find('.'); point != std::string::npos)
+        s[point] = *text::kDecimalSeparator.in(language);
+    return s;
+}
+
+std::string unit_number(double value, Unit unit, Language language) {
+    std::string s = decimal_text(value, decimals(unit), language);
+    if (s.find(*text::kDecimalSeparator.in(language)) == std::string::npos) return s;
     while (s.back() == '0')
         s.pop_back();
-    if (s.back() == '.')
-        s.pop_back();
-    else
-        s[point] = *text::kDecimalSeparator.in(language);
+    if (s.back() == *text::kDecimalSeparator.in(language)) s.pop_back();
     return s == "-0" ? "0" : s;
 }
 

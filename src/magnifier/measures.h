@@ -42,6 +42,8 @@ double in_unit(double device_pixels, Unit unit, const Scale& scale);
 // point), at most as many decimals as the unit needs, trailing zeros dropped ("40",
 // "10,6", "0,42").
 std::string unit_number(double value, Unit unit, Language language);
+// `value` with `decimals` decimals and the language's decimal separator ("4,61", "4.61").
+std::string decimal_text(double value, int decimals, Language language);
 // " X dx   Y dy" and the unit's short name; pixels without one, as the readout always was.
 std::string distance_readout(int32_t dx, int32_t dy, Unit unit, const Scale& scale,
                              Language language);

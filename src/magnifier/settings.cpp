@@ -108,15 +108,15 @@ std::string ppi_value(double ppi) {
     return text;
 }
 
+bool same_name(const std::string& a, const std::string& b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 LanguageChoice parse_language(const std::string& value) {
-    for (int i = 0; i < kLanguageChoiceCount; ++i) {
-        const std::string name = kLanguageValues[i];
-        if (value.size() == name.size() &&
-            std::equal(value.begin(), value.end(), name.begin(), [](char a, char b) {
-                return std::tolower(static_cast<unsigned char>(a)) == b;
-            }))
-            return static_cast<LanguageChoice>(i);
-    }
+    for (int i = 0; i < kLanguageChoiceCount; ++i)
+        if (same_name(value, kLanguageValues[i])) return static_cast<LanguageChoice>(i);
     return LanguageChoice::Italian;
 }
 

@@ -49,6 +49,9 @@ std::optional<double> parse_decimal(const std::string& text);
 // InvertiColori: any non-zero number is true; not a number -> false.
 Settings parse_settings(const std::string& zoom, const std::string& refresh,
                         const std::string& invert);
+// Names as the profile functions compare them: equal but for the case of ASCII letters.
+bool same_name(const std::string& a, const std::string& b);
+
 // Lingua: "it", "en" or "auto" in any letter case; anything else (missing too) Italian.
 LanguageChoice parse_language(const std::string& value);
 

@@ -75,12 +75,11 @@ void add_part(HWND box, const wchar_t* kind, DWORD style, int id, RECT r,
 }
 
 void show_ppi(HWND box) {
-    char number[32];
-    std::snprintf(number, sizeof number, "%.1f", state_of(box).ppi);
     const Language language = state_of(box).language;
-    std::string text = number;
-    std::replace(text.begin(), text.end(), '.', *text::kDecimalSeparator.in(language));
-    SetDlgItemTextW(box, kPpi, wide(text::kCalibrationPpi.in(language) + text).c_str());
+    SetDlgItemTextW(
+        box, kPpi,
+        wide(text::kCalibrationPpi.in(language) + decimal_text(state_of(box).ppi, 1, language))
+            .c_str());
     const RECT bar = bar_area(state_of(box));
     InvalidateRect(box, &bar, FALSE);
 }
